@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QtGlobal>
+
+namespace Tintora {
+
+// A colour as one whole number: red + 256 * green + 65536 * blue, red in the lowest byte.
+// Valid colours lie in 0 to 16777215; the arithmetic below also accepts any other 32-bit value.
+using ColorValue = qint32;
+
+constexpr ColorValue kBlack = 0;
+constexpr ColorValue kWhite = 16777215;
+
+struct Components
+{
+    qint16 red = 0;
+    qint16 green = 0;
+    qint16 blue = 0;
+    friend bool operator==(const Components &, const Components &) = default;
+};
+
+// Splits a colour value into its components the way the window's read-outs need it: in double
+// precision, blue first, each component clamped to 0..255 before the next is formed, so that
+// out-of-range values saturate instead of wrapping.
+Components splitColorValue(double value);
+
+constexpr ColorValue colorValue(int red, int green, int blue)
+{
+    return red + 256 * green + 65536 * blue;
+}
+
+// The "RGB Number": RGB(r,g,b) without blanks.
+QString rgbNumber(int red, int green, int blue);
+QString rgbNumber(const Components &components);
+
+// What start-up and reset write into the read-outs before a selector first shows a colour.
+inline QString rgbPlaceholder() { return QStringLiteral("RGB(0, 0, 0)"); }
+inline QString htmlPlaceholder() { return QStringLiteral("000000"); }
+inline QString decimalPlaceholder() { return QStringLiteral("0"); }
+
+// The toolkit keeps colours as QColor; the program speaks colour values.
+QColor toQColor(ColorValue value);
+ColorValue toColorValue(const QColor &color);
+
+} // namespace Tintora

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QStackedLayout;
+
+namespace Tintora {
+
+class PreviewBrowser;
+
+// The embedded browser's place on the Web Browser panel (brwVRN). The browser lives in a plug-in
+// that pulls in Qt WebEngine, so it is loaded only when the panel first opens (activate()); until
+// then navigate() and reload() are remembered. Where the plug-in or Qt WebEngine is missing, a
+// plain view says that no browser is available, and navigate() and reload() do nothing more.
+class BrowserHost : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // pluginPath: the plug-in's file path, with or without its suffix.
+    explicit BrowserHost(const QString &pluginPath, QWidget *parent = nullptr);
+
+    void navigate(const QString &filePath);
+    void reload();
+
+    // Loads the plug-in and creates the browser, or the fallback view, once.
+    void activate();
+
+    bool isActivated() const { return m_activated; }
+    PreviewBrowser *browser() const { return m_browser; }
+
+private:
+    QString m_pluginPath;
+    QString m_filePath;
+    bool m_activated = false;
+    PreviewBrowser *m_browser = nullptr; // a child widget; Qt's parent owns it
+    QStackedLayout *m_layout = nullptr;
+};
+
+} // namespace Tintora

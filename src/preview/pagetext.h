@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace Tintora {
+
+struct PageStyle
+{
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+// The sample as HTML text: &, <, > and " become character references, and every character
+// outside ASCII a numeric character reference, so the page shows exactly what was typed and the
+// file stays plain ASCII.
+QByteArray escapeSampleText(const QString &sample);
+
+// The footer written in place of an empty sample: maker, year and author, then the e-mail address.
+QByteArray makerFooter();
+
+// The preview page's text for a sample, its text and back colours as HTML Numbers, and its style.
+// An empty sample gets the maker footer, written in the back colour.
+QByteArray pageText(const QString &sample, const QString &foreHex, const QString &backHex,
+                    PageStyle style);
+
+// What the preview page file holds: the page text in double quotes, then CR LF.
+QByteArray pageFileContent(const QByteArray &pageText);
+
+} // namespace Tintora

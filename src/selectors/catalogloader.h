@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+namespace Tintora {
+
+class FormState;
+
+// Entries in each catalogue file: the catalogue scroll bar runs from 0 to 940.
+constexpr int kCatalogSize = 941;
+
+enum class CatalogFailure {
+    None,
+    MissingPage, // the preview page (strWebPage) does not exist; no catalogue file was read
+    MissingFile, // a catalogue file (or the Pantone folder) is missing or unreadable
+    Damaged,     // a list holds fewer than 941 entries, or a component is not within 0 to 255
+};
+
+struct CatalogLoadResult
+{
+    CatalogFailure failure = CatalogFailure::None;
+    QString fileName; // the file at fault, e.g. "bluelist.dat"
+    QString message;  // for Damaged: a sentence naming the file and the entry at fault
+
+    bool ok() const { return failure == CatalogFailure::None; }
+};
+
+// Reads the catalogue from <programFolder>/Pantone into the four catalogue lists of the state:
+// empties the three component lists, checks that state.strWebPage exists, then reads redlist.dat,
+// greenlist.dat, bluelist.dat and pantonelist.dat in this order, each list filled completely
+// before the next file is opened; stops at the first failure, leaving the lists filled so far.
+// Selects nothing: selecting the first entry is the caller's step.
+CatalogLoadResult readCatalogFiles(const QString &programFolder, FormState &state);
+
+} // namespace Tintora

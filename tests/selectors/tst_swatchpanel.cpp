@@ -1,0 +1,9 @@
+#include <QTest>
+
+class TestSwatchpanel : public QObject
+{
+    Q_OBJECT
+};
+
+QTEST_MAIN(TestSwatchpanel)
+#include "tst_swatchpanel.moc"
