@@ -59,8 +59,16 @@ double leadingNumber(QStringView text)
 
     double value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range)
-        return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
+    if (error == std::errc::result_out_of_range) {
+        // Without an exponent, only a nonzero whole part can overflow; anything else is a fraction
+        // too small for a double.
+        const auto point = number.find('.');
+        const auto whole
+            = number.substr(digitsStart, point == std::string::npos ? point : point - digitsStart);
+        const bool overflow = whole.find_first_not_of('0') != std::string::npos;
+        const double magnitude = overflow ? HUGE_VAL : 0.0;
+        return number.front() == '-' ? -magnitude : magnitude;
+    }
     return error == std::errc() && end == number.data() + number.size() ? value : 0.0;
 }
 

@@ -1,0 +1,65 @@
+#include "window/paneltoolbar.h"
+
+#include "window/controls.h"
+
+#include <QToolButton>
+
+namespace Tintora {
+
+namespace {
+
+struct ButtonPicture
+{
+    const char *name;
+    const char *toolTip;
+};
+
+// Button order: the index of each button names the panel it opens.
+constexpr ButtonPicture kPictures[] = {
+    {"qb", QT_TRANSLATE_NOOP("Tintora::PanelToolbar", "QB Colors")},
+    {"pantone", QT_TRANSLATE_NOOP("Tintora::PanelToolbar", "Pantone")},
+    {"rgb", QT_TRANSLATE_NOOP("Tintora::PanelToolbar", "RGB")},
+    {"hex", QT_TRANSLATE_NOOP("Tintora::PanelToolbar", "Hex")},
+    {"swatches", QT_TRANSLATE_NOOP("Tintora::PanelToolbar", "Swatches")},
+    {"browser", QT_TRANSLATE_NOOP("Tintora::PanelToolbar", "Web Browser")},
+    {"help", QT_TRANSLATE_NOOP("Tintora::PanelToolbar", "Help")},
+};
+
+QIcon badgeIcon(const char *name)
+{
+    QIcon icon;
+    icon.addPixmap(QPixmap(QStringLiteral(":/pictures/badge-%1.png").arg(QLatin1String(name))),
+                   QIcon::Normal);
+    icon.addPixmap(QPixmap(QStringLiteral(":/pictures/badge-%1-grey.png").arg(QLatin1String(name))),
+                   QIcon::Disabled);
+    return icon;
+}
+
+} // namespace
+
+PanelToolbar::PanelToolbar(QWidget *parent)
+    : QToolBar(parent)
+{
+    setObjectName(QStringLiteral("tlbFirst"));
+    setMovable(false);
+    setFloatable(false);
+    setIconSize(QSize(50, 21));
+    setContextMenuPolicy(Qt::PreventContextMenu);
+
+    int index = 0;
+    for (const ButtonPicture &picture : kPictures) {
+        ++index;
+        auto *button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("tlbFirstButton%1").arg(index));
+        button->setCheckable(true);
+        button->setIcon(badgeIcon(picture.name));
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        button->setToolTip(tr(picture.toolTip));
+        button->setFixedSize(57, 27);
+        addWidget(button);
+        m_buttons.push_back(button);
+        connect(button, &QToolButton::clicked, this, [this, index] { emit buttonClick(index); });
+    }
+}
+
+} // namespace Tintora

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "window/mainwindow.h"
+
+#include <QMessageBox>
+#include <QObject>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+#include <memory>
+#include <optional>
+
+namespace TestSupport {
+
+// A program folder in a temporary directory, holding copies of the shipped Pantone and Webdask
+// folders, which a test may then change.
+class ProgramFolder
+{
+public:
+    ProgramFolder();
+
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString &relative) const { return m_dir.filePath(relative); }
+    QByteArray read(const QString &relative) const;
+    void write(const QString &relative, const QByteArray &content) const;
+    void remove(const QString &relative) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// A main window on a program folder whose exit routine records the exit code instead of ending
+// the test process. The browser plug-in is left out unless asked for: the panel then shows its
+// fallback view.
+struct TestWindow
+{
+    explicit TestWindow(const QString &programFolder, const QString &pluginPath = {});
+
+    Tintora::MainWindow &operator*() const { return *window; }
+    Tintora::MainWindow *operator->() const { return window.get(); }
+
+    std::shared_ptr<std::optional<int>> exitCode = std::make_shared<std::optional<int>>();
+    std::unique_ptr<Tintora::MainWindow> window;
+};
+
+// Answers every modal message box as it appears with OK, and keeps what it said.
+class MessageBoxWatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Message
+    {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    MessageBoxWatcher();
+    const QList<Message> &messages() const { return m_messages; }
+    void clear() { m_messages.clear(); }
+
+private:
+    void poll();
+
+    QTimer m_timer;
+    QList<Message> m_messages;
+};
+
+// Drives a scroll bar as a user does: a click on an arrow, or a drag of the thumb in steps of
+// a few pixels along the bar, calling atEachStep after every move with the button still held.
+void clickArrow(QScrollBar *bar, bool towardsMaximum);
+void dragThumb(QScrollBar *bar, int distance, int steps, const std::function<void()> &atEachStep);
+
+// Finds a named child and fails the test when it is missing.
+template<typename T>
+T *child(const QObject *parent, const QString &name)
+{
+    T *found = parent->findChild<T *>(name);
+    if (!found)
+        qFatal("No child named %s", qPrintable(name));
+    return found;
+}
+
+} // namespace TestSupport
