@@ -2,6 +2,7 @@
 
 #include "window/controls.h"
 
+#include <QHBoxLayout>
 #include <QToolButton>
 
 namespace Tintora {
@@ -38,13 +39,12 @@ QIcon badgeIcon(const char *name)
 } // namespace
 
 PanelToolbar::PanelToolbar(QWidget *parent)
-    : QToolBar(parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("tlbFirst"));
-    setMovable(false);
-    setFloatable(false);
-    setIconSize(QSize(50, 21));
-    setContextMenuPolicy(Qt::PreventContextMenu);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 1, 0, 1);
+    row->setSpacing(0);
 
     int index = 0;
     for (const ButtonPicture &picture : kPictures) {
@@ -53,13 +53,16 @@ PanelToolbar::PanelToolbar(QWidget *parent)
         button->setObjectName(QStringLiteral("tlbFirstButton%1").arg(index));
         button->setCheckable(true);
         button->setIcon(badgeIcon(picture.name));
+        button->setIconSize(QSize(50, 21));
+        button->setAutoRaise(true);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         button->setToolTip(tr(picture.toolTip));
         button->setFixedSize(57, 27);
-        addWidget(button);
+        row->addWidget(button);
         m_buttons.push_back(button);
         connect(button, &QToolButton::clicked, this, [this, index] { emit buttonClick(index); });
     }
+    row->addStretch();
 }
 
 } // namespace Tintora

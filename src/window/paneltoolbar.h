@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QToolBar>
+#include <QWidget>
 
 #include <vector>
 
@@ -9,8 +9,10 @@ class QToolButton;
 namespace Tintora {
 
 // The toolbar of seven toggle picture buttons, addressed by index 1 to 7. A disabled button
-// shows the grey version of its picture.
-class PanelToolbar : public QToolBar
+// shows the grey version of its picture. A plain row rather than a QToolBar: the seven buttons
+// fill the window's width exactly, where a QToolBar's margins would push the last one into an
+// overflow menu.
+class PanelToolbar : public QWidget
 {
     Q_OBJECT
 
