@@ -33,11 +33,12 @@ WebPreview::WebPreview(QWidget *parent)
     , m_profile(std::make_unique<QWebEngineProfile>()) // no storage name: off the record
 {
     m_profile->setHttpCacheType(QWebEngineProfile::NoCache);
+    m_profile->setUrlRequestInterceptor(m_interceptor.get());
 
     QWebEngineSettings *settings = m_profile->settings();
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
-    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     settings->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
     settings->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);

@@ -201,8 +201,8 @@ void TestBrowserPanel::typeSample(const QString &text)
     sample->setFocus();
     QTest::keyClick(sample, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(sample, Qt::Key_Backspace);
-    // keyClicks knows Latin-1 only; other characters come as text, the way an input method sends
-    // them.
+    // QTest types single-byte characters only; the others come as text, the way an input method
+    // sends them.
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c.unicode() < 0x80) {
@@ -320,6 +320,7 @@ void TestBrowserPanel::colourBoxBeforeAssignmentGivesBlack()
 
     QCOMPARE(state().varWebColor, std::optional<ColorValue>(kBlack));
     QCOMPARE(textColor ? foreColor(sample) : backColor(sample), kBlack);
+    // The other colour stays as it was.
     QCOMPARE(textColor ? backColor(sample) : foreColor(sample), textColor ? kWhite : kBlack);
 }
 

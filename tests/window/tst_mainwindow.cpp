@@ -41,6 +41,7 @@ private slots:
     void controlGeometry();
     void captionsAndFonts_data();
     void captionsAndFonts();
+    void decimalLabelsWrap();
     void closedState();
     void openAndClosePanel_data();
     void openAndClosePanel();
@@ -242,6 +243,17 @@ void TestMainWindow::captionsAndFonts()
     QCOMPARE(label->font().bold(), bold);
     if (textColor >= 0)
         QCOMPARE(foreColor(label), textColor);
+}
+
+void TestMainWindow::decimalLabelsWrap()
+{
+    for (const char *name : {"Label10", "Label13"}) {
+        const auto *label = child<QLabel>(m_window->window.get(), QLatin1String(name));
+        QVERIFY2(label->wordWrap(), name);
+        // Too narrow for one line, tall enough for two.
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) > label->width(), name);
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height() + 2, name);
+    }
 }
 
 void TestMainWindow::closedState()

@@ -13,16 +13,20 @@
 #include "window/paneltoolbar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -54,7 +58,8 @@ QString fontText(const QFont &font)
 }
 
 // Every value that start-up gives a control and reset gives it again, one line per value,
-// sorted. The sample's text is left out: reset keeps what the user typed.
+// sorted, with the toolbar, the menu item and the panels. The sample's text is left out: reset
+// keeps what the user typed.
 QStringList startValueLines(MainWindow &window)
 {
     QStringList lines;
@@ -134,6 +139,7 @@ private slots:
 
     void restoresStartValues();
     void twiceGivesSameStateAndRewritesPage();
+    void pageFailureReportedAfterEveryOtherStep();
     void colourBoxAfterResetGivesBlack_data();
     void colourBoxAfterResetGivesBlack();
     void raisesDownButtonWithoutToolbarHandling_data();
@@ -336,7 +342,8 @@ void TestReset::restoresStartValues()
     QCOMPARE(sample->text(), kTypedSample);
 
     QCOMPARE(w.helpPanel()->optHelp->checkedId(), kContactTopic);
-    QCOMPARE(w.helpPanel()->txtHelpOutput->toPlainText(), helpTopicText(kContactTopic));
+    QCOMPARE(w.helpPanel()->txtHelpOutput->toPlainText(),
+             helpTopicText(kContactTopic).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QCOMPARE(w.centralWidget()->height(), kClosedClientHeight);
     QVERIFY(state.blnMouseUp);
 
@@ -367,6 +374,39 @@ void TestReset::twiceGivesSameStateAndRewritesPage()
     QCOMPARE(startValueLines(window()), values);
     QCOMPARE(formVariableLines(window()), variables);
     QCOMPARE(m_folder->read(kPage), page);
+}
+
+void TestReset::pageFailureReportedAfterEveryOtherStep()
+{
+    window().rgbPanel()->hsRed->setValue(255);
+    clickToolbar(6);
+    clickBox(browser().chkBold);
+    clickToolbar(6);
+    m_folder->remove(QStringLiteral("Webdask"));
+
+    // What the window shows while the failure is on screen, answered with OK.
+    QStringList messages;
+    QStringList shownValues;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        messages.append(box->text());
+        shownValues = startValueLines(window());
+        box->done(QMessageBox::Ok);
+    });
+    probe.start(10);
+    resetAction()->trigger();
+    probe.stop();
+
+    QCOMPARE(messages, QStringList {QStringLiteral("76")});
+    const QString refreshEnabled = QStringLiteral("cmdRefresh.enabled = 1");
+    QVERIFY(m_startValues.contains(refreshEnabled));
+    QStringList expected = m_startValues;
+    expected.replace(expected.indexOf(refreshEnabled), QStringLiteral("cmdRefresh.enabled = 0"));
+    QCOMPARE(shownValues, expected);
+    QCOMPARE(startValueLines(window()), expected);
 }
 
 void TestReset::colourBoxAfterResetGivesBlack_data()
