@@ -497,7 +497,7 @@ QImage drawBanner()
 QStringList pictureFileNames()
 {
     QStringList names = {QStringLiteral("icon.png"), QStringLiteral("banner.png"),
-                         QStringLiteral("spectrum.png"), QStringLiteral("greyramp.png")};
+                         QStringLiteral("swatch-colors.png"), QStringLiteral("swatch-greys.png")};
     for (bool grey : {false, true})
         for (Badge badge : allBadges)
             names.append(badgeFileName(badge, grey));
@@ -510,9 +510,9 @@ QImage drawPicture(const QString &fileName)
         return drawIcon();
     if (fileName == QLatin1String("banner.png"))
         return drawBanner();
-    if (fileName == QLatin1String("spectrum.png"))
+    if (fileName == QLatin1String("swatch-colors.png"))
         return drawSpectrum();
-    if (fileName == QLatin1String("greyramp.png"))
+    if (fileName == QLatin1String("swatch-greys.png"))
         return drawGreyRamp();
     for (bool grey : {false, true})
         for (Badge badge : allBadges)

@@ -16,10 +16,10 @@ SwatchPanel::SwatchPanel(FormState &state, QWidget *parent)
     setObjectName(QStringLiteral("fraSwatches"));
 
     picTintora = new SwatchPicture(QStringLiteral("picTintora"),
-                                   QImage(QStringLiteral(":/pictures/spectrum.png")), this);
+                                   QImage(QStringLiteral(":/pictures/swatch-colors.png")), this);
     picTintora->setGeometry(twipsRect(120, 240, 2415, 1695));
     picBwBox = new SwatchPicture(QStringLiteral("picBwBox"),
-                                 QImage(QStringLiteral(":/pictures/greyramp.png")), this);
+                                 QImage(QStringLiteral(":/pictures/swatch-greys.png")), this);
     picBwBox->setGeometry(twipsRect(120, 2040, 2415, 1455));
 
     QLabel *decimalLabel = makeLabel(this, QStringLiteral("Label13"), tr("Decimal Number"),

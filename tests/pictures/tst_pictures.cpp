@@ -83,8 +83,8 @@ void TestPictures::sizes_data()
     QTest::addColumn<QSize>("size");
     QTest::newRow("icon") << "icon.png" << QSize(32, 32);
     QTest::newRow("banner") << "banner.png" << QSize(311, 42);
-    QTest::newRow("spectrum") << "spectrum.png" << QSize(158, 110);
-    QTest::newRow("grey ramp") << "greyramp.png" << QSize(207, 120);
+    QTest::newRow("spectrum") << "swatch-colors.png" << QSize(158, 110);
+    QTest::newRow("grey ramp") << "swatch-greys.png" << QSize(207, 120);
     for (bool grey : {false, true})
         for (Badge badge : Tintora::allBadges) {
             const QString name = Tintora::badgeFileName(badge, grey);
@@ -136,8 +136,8 @@ void TestPictures::swatchesArePaletted_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<int>("minUsed");
-    QTest::newRow("spectrum") << "spectrum.png" << 200;
-    QTest::newRow("grey ramp") << "greyramp.png" << 120;
+    QTest::newRow("spectrum") << "swatch-colors.png" << 200;
+    QTest::newRow("grey ramp") << "swatch-greys.png" << 120;
 }
 
 // Both swatches are dithered onto a palette of at most 256 colours, and a good part of that
@@ -175,7 +175,7 @@ void TestPictures::spectrumSamples()
 {
     QFETCH(QPoint, at);
     QFETCH(QColor, colour);
-    const QColor got = QColor::fromRgb(committed(QStringLiteral("spectrum.png")).pixel(at));
+    const QColor got = QColor::fromRgb(committed(QStringLiteral("swatch-colors.png")).pixel(at));
     const QString message
         = QStringLiteral("got %1,%2,%3").arg(got.red()).arg(got.green()).arg(got.blue());
     QVERIFY2(std::abs(got.red() - colour.red()) <= 4, qPrintable(message));
@@ -202,7 +202,7 @@ void TestPictures::spectrumFadesTowardsGrey()
 {
     QFETCH(int, row);
     QFETCH(double, greyWeight);
-    const QImage image = committed(QStringLiteral("spectrum.png"));
+    const QImage image = committed(QStringLiteral("swatch-colors.png"));
     auto bandMeans = [&](int top) {
         double chromaSum = 0, lightnessSum = 0;
         for (int x = 0; x < image.width(); ++x) {
@@ -228,12 +228,12 @@ void TestPictures::spectrumFadesTowardsGrey()
 
 void TestPictures::greyRampTopLeft()
 {
-    QCOMPARE(committed(QStringLiteral("greyramp.png")).pixel(0, 0), qRgb(252, 254, 252));
+    QCOMPARE(committed(QStringLiteral("swatch-greys.png")).pixel(0, 0), qRgb(252, 254, 252));
 }
 
 void TestPictures::greyRampGreenLeansByTwo()
 {
-    const QImage image = committed(QStringLiteral("greyramp.png"));
+    const QImage image = committed(QStringLiteral("swatch-greys.png"));
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb p = image.pixel(x, y);
@@ -258,7 +258,7 @@ void TestPictures::greyRampRowMeans()
 {
     QFETCH(int, row);
     QFETCH(double, grey);
-    const QImage image = committed(QStringLiteral("greyramp.png"));
+    const QImage image = committed(QStringLiteral("swatch-greys.png"));
     QVERIFY2(std::abs(rowMeanGrey(image, row) - grey) <= 4,
              qPrintable(QString::number(rowMeanGrey(image, row))));
     const int half = image.width() / 2;
