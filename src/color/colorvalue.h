@@ -36,9 +36,18 @@ QString rgbNumber(int red, int green, int blue);
 QString rgbNumber(const Components &components);
 
 // What start-up and reset write into the read-outs before a selector first shows a colour.
-inline QString rgbPlaceholder() { return QStringLiteral("RGB(0, 0, 0)"); }
-inline QString htmlPlaceholder() { return QStringLiteral("000000"); }
-inline QString decimalPlaceholder() { return QStringLiteral("0"); }
+inline QString rgbPlaceholder()
+{
+    return QStringLiteral("RGB(0, 0, 0)");
+}
+inline QString htmlPlaceholder()
+{
+    return QStringLiteral("000000");
+}
+inline QString decimalPlaceholder()
+{
+    return QStringLiteral("0");
+}
 
 // The toolkit keeps colours as QColor; the program speaks colour values.
 QColor toQColor(ColorValue value);

@@ -29,16 +29,16 @@ public:
     // The colour last assigned on the Web Browser panel; empty until the first assignment.
     std::optional<ColorValue> varWebColor;
 
-    QString strWebPage;        // full path of the preview page
+    QString strWebPage; // full path of the preview page
     qint16 intMissingFiles = 0; // 1 once the catalogue failed to load
-    bool blnMouseUp = true;    // no mouse button held on a swatch picture
+    bool blnMouseUp = true; // no mouse button held on a swatch picture
 
-    HiddenList cboHtml{QStringLiteral("cboHtml"), this};
-    HiddenList cboNumList{QStringLiteral("cboNumList"), this};
-    HiddenList cboPantoneList{QStringLiteral("cboPantoneList"), this};
-    HiddenList cboPantoneRGBred{QStringLiteral("cboPantoneRGBred"), this};
-    HiddenList cboPantoneRGBgreen{QStringLiteral("cboPantoneRGBgreen"), this};
-    HiddenList cboPantoneRGBblue{QStringLiteral("cboPantoneRGBblue"), this};
+    HiddenList cboHtml {QStringLiteral("cboHtml"), this};
+    HiddenList cboNumList {QStringLiteral("cboNumList"), this};
+    HiddenList cboPantoneList {QStringLiteral("cboPantoneList"), this};
+    HiddenList cboPantoneRGBred {QStringLiteral("cboPantoneRGBred"), this};
+    HiddenList cboPantoneRGBgreen {QStringLiteral("cboPantoneRGBgreen"), this};
+    HiddenList cboPantoneRGBblue {QStringLiteral("cboPantoneRGBblue"), this};
 
     // Fills cboHtml with "00" to "FF" and selects "00".
     void FillHexTable();

@@ -20,7 +20,13 @@ double roundHalfToEven(double value);
 std::optional<qint16> toInt16(double value);
 std::optional<qint32> toInt32(double value);
 
-inline std::optional<qint16> numericInt16(QStringView text) { return toInt16(leadingNumber(text)); }
-inline std::optional<qint32> numericInt32(QStringView text) { return toInt32(leadingNumber(text)); }
+inline std::optional<qint16> numericInt16(QStringView text)
+{
+    return toInt16(leadingNumber(text));
+}
+inline std::optional<qint32> numericInt32(QStringView text)
+{
+    return toInt32(leadingNumber(text));
+}
 
 } // namespace Tintora

@@ -14,7 +14,10 @@ QString helpTopicCaption(int index);
 QString helpTopicText(int index);
 
 // Shown when no topic is chosen.
-inline QString noHelpTopicText() { return QStringLiteral("BooHooHoo"); }
+inline QString noHelpTopicText()
+{
+    return QStringLiteral("BooHooHoo");
+}
 
 // The help panel's title: the window caption and what the program is.
 inline QString aboutTitle()

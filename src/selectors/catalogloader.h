@@ -13,14 +13,14 @@ enum class CatalogFailure {
     None,
     MissingPage, // the preview page (strWebPage) does not exist; no catalogue file was read
     MissingFile, // a catalogue file (or the Pantone folder) is missing or unreadable
-    Damaged,     // a list holds fewer than 941 entries, or a component is not within 0 to 255
+    Damaged, // a list holds fewer than 941 entries, or a component is not within 0 to 255
 };
 
 struct CatalogLoadResult
 {
     CatalogFailure failure = CatalogFailure::None;
     QString fileName; // the file at fault, e.g. "bluelist.dat"
-    QString message;  // for Damaged: a sentence naming the file and the entry at fault
+    QString message; // for Damaged: a sentence naming the file and the entry at fault
 
     bool ok() const { return failure == CatalogFailure::None; }
 };
