@@ -1,6 +1,5 @@
 #include "testsupport.h"
 
-#include "color/hiddenlist.h"
 #include "help/helppanel.h"
 #include "preview/browserpanel.h"
 #include "window/controls.h"
@@ -45,12 +44,9 @@ private slots:
     void closedState();
     void openAndClosePanel_data();
     void openAndClosePanel();
-    void panelsInTurnLeaveClosedState();
     void lockedButtonsShowGreyPictures();
-    void lockedButtonIgnoresClicks();
     void browserPanelRefreshesChips();
     void helpPanelSetsTitleEachTime();
-    void hiddenListsAreNoWidgets();
 
 private:
     void clickButton(int index);
@@ -320,20 +316,6 @@ void TestMainWindow::openAndClosePanel()
     QVERIFY(reset->isEnabled());
 }
 
-void TestMainWindow::panelsInTurnLeaveClosedState()
-{
-    for (int round = 0; round < 2; ++round) {
-        for (int index = 1; index <= 7; ++index) {
-            clickButton(index);
-            QVERIFY(panel(index)->isVisible());
-            clickButton(index);
-            QCOMPARE(clientHeight(), pixels(1695 - 690));
-            for (int other = 1; other <= 7; ++other)
-                QVERIFY(button(other)->isEnabled() && !panel(other)->isVisible());
-        }
-    }
-}
-
 void TestMainWindow::lockedButtonsShowGreyPictures()
 {
     clickButton(3);
@@ -346,15 +328,6 @@ void TestMainWindow::lockedButtonsShowGreyPictures()
         QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
                  QImage(file).convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
-}
-
-void TestMainWindow::lockedButtonIgnoresClicks()
-{
-    clickButton(1);
-    clickButton(2);
-    QVERIFY(!button(2)->isChecked());
-    QVERIFY(!panel(2)->isVisible());
-    QVERIFY(panel(1)->isVisible());
 }
 
 void TestMainWindow::browserPanelRefreshesChips()
@@ -396,15 +369,6 @@ void TestMainWindow::helpPanelSetsTitleEachTime()
     title->setText(QStringLiteral("changed"));
     clickButton(7);
     QCOMPARE(title->text(), about);
-}
-
-void TestMainWindow::hiddenListsAreNoWidgets()
-{
-    for (const char *name : {"cboHtml", "cboNumList", "cboPantoneList", "cboPantoneRGBred",
-                             "cboPantoneRGBgreen", "cboPantoneRGBblue"}) {
-        QVERIFY2(m_window->window->findChild<HiddenList *>(QLatin1String(name)), name);
-        QVERIFY2(!m_window->window->findChild<QWidget *>(QLatin1String(name)), name);
-    }
 }
 
 QTEST_MAIN(TestMainWindow)
