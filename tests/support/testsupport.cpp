@@ -8,6 +8,10 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
+
 namespace TestSupport {
 
 namespace {
@@ -127,6 +131,32 @@ void dragThumb(QScrollBar *bar, int distance, int steps, const std::function<voi
         atEachStep();
     }
     QTest::mouseRelease(bar, Qt::LeftButton, {}, position);
+}
+
+TinyDisk::TinyDisk(const QString &folder)
+    : m_folder(folder)
+{
+    if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=12k") == 0)
+        m_mounted = true;
+    else
+        m_error = QString::fromLocal8Bit(std::strerror(errno));
+}
+
+TinyDisk::~TinyDisk()
+{
+    const QByteArray path = QFile::encodeName(m_folder);
+    if (m_mounted && ::umount(path.constData()) != 0)
+        ::umount2(path.constData(), MNT_DETACH);
+}
+
+bool TinyDisk::fill() const
+{
+    QFile filler(m_folder + QStringLiteral("/filler"));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) { }
+    return true;
 }
 
 } // namespace TestSupport

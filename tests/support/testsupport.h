@@ -76,6 +76,26 @@ private:
 void clickArrow(QScrollBar *bar, bool towardsMaximum);
 void dragThumb(QScrollBar *bar, int distance, int steps, const std::function<void()> &atEachStep);
 
+// A tiny disk (a 12 KiB tmpfs) mounted on an existing folder, so that a test can fill it without
+// touching the machine's disks; unmounted again however the test ends. Mounting needs root.
+class TinyDisk
+{
+public:
+    explicit TinyDisk(const QString &folder);
+    ~TinyDisk();
+    Q_DISABLE_COPY_MOVE(TinyDisk)
+
+    bool isMounted() const { return m_mounted; }
+    QString error() const { return m_error; }
+    // Writes a file until the disk refuses, so that no further block can be had.
+    bool fill() const;
+
+private:
+    QString m_folder;
+    bool m_mounted = false;
+    QString m_error;
+};
+
 // Finds a named child and fails the test when it is missing.
 template<typename T>
 T *child(const QObject *parent, const QString &name)
