@@ -4,8 +4,6 @@
 
 int main(int argc, char *argv[])
 {
-    // The embedded browser, loaded later from a plug-in, shares the window's OpenGL contexts.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintora Conversions"));
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
-    libbenchmark-dev
+    libbenchmark-dev libx11-dev libxtst-dev jq
     xvfb xauth xdotool x11-utils
     fonts-liberation2 fonts-dejavu-core
 )

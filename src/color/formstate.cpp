@@ -1,5 +1,9 @@
 #include "color/formstate.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
+
 namespace Tintora {
 
 FormState::FormState(QObject *parent)
@@ -26,13 +30,17 @@ void FormState::DecimalToRGB()
     intGreen = c.green;
     intRed = c.red;
 
-    // Every component lies in 0..255 here, so each lookup finds its entry.
-    cboHtml.setCurrentIndex(intRed);
-    strHexColor = cboHtml.currentText();
-    cboHtml.setCurrentIndex(intGreen);
-    strHexColor += cboHtml.currentText();
-    cboHtml.setCurrentIndex(intBlue);
-    strHexColor += cboHtml.currentText();
+    // Every component lies in 0..255 here, so each lookup finds its entry. Every colour change
+    // comes through here, so the number is gathered on the stack and written over the previous
+    // one where nobody else holds a copy of it: usually no allocation at all.
+    QVarLengthArray<QChar, 8> digits;
+    for (const qint16 component : {intRed, intGreen, intBlue}) {
+        cboHtml.setCurrentIndex(component);
+        for (const QChar digit : cboHtml.currentTextView())
+            digits.append(digit);
+    }
+    strHexColor.resize(digits.size());
+    std::copy(digits.cbegin(), digits.cend(), strHexColor.data());
 }
 
 } // namespace Tintora

@@ -1,5 +1,7 @@
 #include "color/hiddenlist.h"
 
+#include <QMetaMethod>
+
 namespace Tintora {
 
 HiddenList::HiddenList(const QString &name, QObject *parent)
@@ -31,11 +33,28 @@ bool HiddenList::setCurrentIndex(int index)
         return false;
     if (index == m_current)
         return true;
-    const QString before = currentText();
+    const int before = m_current;
     m_current = index;
-    if (currentText() != before)
+    // Most lists, like the hex table that every colour change goes through, have no listener:
+    // then neither the comparison nor the copy of the text for the signal is needed. The texts
+    // are compared where they stand in the list.
+    if (m_textListeners > 0 && textAt(before) != textAt(index))
         emit currentTextChanged(currentText());
     return true;
+}
+
+void HiddenList::connectNotify(const QMetaMethod &signal)
+{
+    if (signal == QMetaMethod::fromSignal(&HiddenList::currentTextChanged))
+        ++m_textListeners;
+}
+
+void HiddenList::disconnectNotify(const QMetaMethod &signal)
+{
+    // Disconnecting everything names no signal: the count then stays too high, which costs no
+    // more than an emission that nobody receives.
+    if (signal == QMetaMethod::fromSignal(&HiddenList::currentTextChanged) && m_textListeners > 0)
+        --m_textListeners;
 }
 
 } // namespace Tintora

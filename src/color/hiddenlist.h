@@ -25,6 +25,8 @@ public:
 
     int currentIndex() const { return m_current; }
     QString currentText() const { return m_current < 0 ? QString() : m_items.at(m_current); }
+    // The same text without a copy; valid until the list changes.
+    QStringView currentTextView() const { return textAt(m_current); }
 
     // Selects an entry, or none with -1. An index outside the list is refused: the selection
     // stays as it was and the result is false.
@@ -34,9 +36,20 @@ signals:
     // Emitted when the selected entry's text changes.
     void currentTextChanged(const QString &text);
 
+protected:
+    void connectNotify(const QMetaMethod &signal) override;
+    void disconnectNotify(const QMetaMethod &signal) override;
+
 private:
+    QStringView textAt(int index) const
+    {
+        return index < 0 ? QStringView() : QStringView(m_items.at(index));
+    }
+
     QStringList m_items;
     int m_current = -1;
+    // Connections to currentTextChanged; never fewer than there are.
+    int m_textListeners = 0;
 };
 
 } // namespace Tintora

@@ -2,14 +2,55 @@
 
 #include "previewbrowser.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QJsonObject>
 #include <QLabel>
+#include <QOpenGLContext>
 #include <QPluginLoader>
 #include <QStackedLayout>
+
+#include <memory>
+
+QT_BEGIN_NAMESPACE
+// Exported by Qt GUI, declared in no public header; Qt WebEngine reaches them the same way.
+Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+QT_END_NAMESPACE
 
 namespace Tintora {
 
 namespace {
+
+std::unique_ptr<QOpenGLContext> &browserShareContext()
+{
+    static std::unique_ptr<QOpenGLContext> context;
+    return context;
+}
+
+void releaseBrowserShareContext()
+{
+    qt_gl_set_global_share_context(nullptr);
+    browserShareContext().reset();
+}
+
+// Qt WebEngine hands its pictures to the window through the application's global shared OpenGL
+// context. Qt makes that context while the application starts when AA_ShareOpenGLContexts is set,
+// which loads the OpenGL driver, tens of megabytes and tens of milliseconds, on every start; the
+// program makes it here instead, once a browser is really wanted, before Qt WebEngine is loaded.
+void ensureBrowserShareContext()
+{
+    if (qt_gl_global_share_context())
+        return;
+    auto context = std::make_unique<QOpenGLContext>();
+    // Kept even when it cannot be made, as Qt keeps its own: Qt WebEngine then draws without
+    // OpenGL, but it reads the context's format all the same.
+    context->create();
+    qt_gl_set_global_share_context(context.get());
+    browserShareContext() = std::move(context);
+    // Before the application object goes, after Qt WebEngine's own clean-up, registered later.
+    qAddPostRoutine(releaseBrowserShareContext);
+}
 
 QString fallbackText(const QString &filePath)
 {
@@ -53,6 +94,10 @@ void BrowserHost::activate()
     // instance. One that loads but is not ours stays loaded: unloading a library that may have
     // pulled in Qt WebEngine is not safe.
     QPluginLoader loader(m_pluginPath);
+    // The metadata is read without loading the library: only our plug-in gets the context.
+    if (loader.metaData().value(QLatin1String("IID")).toString()
+        == QLatin1String(TintoraPreviewBrowserFactory_iid))
+        ensureBrowserShareContext();
     if (auto *factory = qobject_cast<PreviewBrowserFactory *>(loader.instance()))
         m_browser = factory->createBrowser(this);
 

@@ -3,7 +3,6 @@
 #include "preview/browserhost.h"
 #include "window/paneltoolbar.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTest>
 #include <QToolButton>
@@ -52,13 +51,5 @@ void TestLazyBrowser::webEngineWaitsForTheBrowserPanel()
     QVERIFY(webEngineMapped());
 }
 
-int main(int argc, char *argv[])
-{
-    // Qt WebEngine needs shared OpenGL contexts, set before the application exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestLazyBrowser test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestLazyBrowser)
 #include "tst_lazybrowser.moc"

@@ -1,0 +1,421 @@
+// Micro-benchmarks of the colour arithmetic, the display routines driven through their real
+// widgets, the page writer and the catalogue loader.
+
+#include "color/formstate.h"
+#include "preview/browserpanel.h"
+#include "selectors/catalogloader.h"
+#include "selectors/catalogreader.h"
+#include "selectors/hexpanel.h"
+#include "selectors/pantonepanel.h"
+#include "selectors/qbpanel.h"
+#include "selectors/rgbpanel.h"
+#include "selectors/swatchpanel.h"
+#include "selectors/swatchpicture.h"
+#include "window/mainwindow.h"
+#include "window/paneltoolbar.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QWindow>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <random>
+
+namespace {
+
+using Tintora::MainWindow;
+
+void copyFolder(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    const QStringList files = QDir(from).entryList(QDir::Files);
+    for (const QString &file : files) {
+        if (!QFile::copy(from + u'/' + file, to + u'/' + file))
+            qFatal("Cannot copy %s", qPrintable(file));
+    }
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(content) != content.size())
+        qFatal("Cannot write %s", qPrintable(path));
+}
+
+// The program's window as the user sees it after start-up, on a copy of the shipped data, so
+// the page writer writes into a temporary folder.
+class ShownWindow
+{
+public:
+    ShownWindow()
+    {
+        if (!m_folder.isValid())
+            qFatal("No temporary folder");
+        copyFolder(QStringLiteral(TINTORA_SOURCE_DIR "/data/Pantone"),
+                   m_folder.filePath(QStringLiteral("Pantone")));
+        copyFolder(QStringLiteral(TINTORA_SOURCE_DIR "/data/Webdask"),
+                   m_folder.filePath(QStringLiteral("Webdask")));
+        Tintora::ProgramSetup setup;
+        setup.programFolder = m_folder.path();
+        // No browser plug-in: the page writer's reload then costs nothing, and none is measured.
+        setup.browserPluginPath = m_folder.filePath(QStringLiteral("no-browser"));
+        setup.endProcess = [](int exitCode) {
+            qFatal("The program ended with %d", exitCode);
+        };
+        m_window = std::make_unique<MainWindow>(std::move(setup));
+        if (!m_window->Form_Load())
+            qFatal("Start-up failed");
+        m_window->show();
+        const QDeadlineTimer deadline(5000);
+        while (!m_window->windowHandle()->isExposed() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::processEvents();
+    }
+
+    MainWindow &window() { return *m_window; }
+    QString pagePath() const { return m_folder.filePath(QStringLiteral("Webdask/WebDask.html")); }
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+std::unique_ptr<ShownWindow> g_shown;
+
+ShownWindow &shown()
+{
+    if (!g_shown)
+        g_shown = std::make_unique<ShownWindow>();
+    return *g_shown;
+}
+
+// Opens a panel with its toolbar button, as a click does, and closes it again.
+class OpenPanel
+{
+public:
+    OpenPanel(MainWindow &window, int index)
+        : m_button(window.tlbFirst()->button(index))
+    {
+        m_button->click();
+        QCoreApplication::processEvents();
+    }
+    ~OpenPanel()
+    {
+        m_button->click();
+        QCoreApplication::processEvents();
+    }
+    OpenPanel(const OpenPanel &) = delete;
+    OpenPanel &operator=(const OpenPanel &) = delete;
+
+private:
+    QToolButton *m_button;
+};
+
+// How much of a display update a benchmark takes in: the routine and a synchronous repaint of
+// the whole panel; the routine and the repaint of what it changed, as the event loop paints it
+// next; or the routine alone.
+enum class Update { Repaint, Changed, RoutineOnly };
+
+void finishUpdate(QWidget *panel, Update update)
+{
+    switch (update) {
+    case Update::Repaint:
+        panel->repaint();
+        break;
+    case Update::Changed:
+        QCoreApplication::sendPostedEvents(panel->window(), QEvent::UpdateRequest);
+        break;
+    case Update::RoutineOnly:
+        break;
+    }
+}
+
+void checkText(benchmark::State &state, const QLineEdit *box, const QString &expected)
+{
+    if (box->text() != expected)
+        state.SkipWithError(qPrintable(QStringLiteral("%1 shows \"%2\", expected \"%3\"")
+                                           .arg(box->objectName(), box->text(), expected)));
+}
+
+QString hexNumber(int red, int green, int blue)
+{
+    return QStringLiteral("%1%2%3")
+        .arg(red, 2, 16, QLatin1Char('0'))
+        .arg(green, 2, 16, QLatin1Char('0'))
+        .arg(blue, 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+void BM_DecimalToRGB(benchmark::State &state)
+{
+    Tintora::FormState form;
+    form.FillHexTable();
+    std::array<qint32, 1024> values {};
+    std::mt19937 random(20031);
+    std::uniform_int_distribution<qint32> colour(0, Tintora::kWhite);
+    for (qint32 &value : values)
+        value = colour(random);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        form.varDecimal = values[next];
+        next = (next + 1) % values.size();
+        form.DecimalToRGB();
+        benchmark::DoNotOptimize(form.strHexColor);
+    }
+    const qint32 last = values[(next + values.size() - 1) % values.size()];
+    if (form.strHexColor != hexNumber(last & 0xFF, (last >> 8) & 0xFF, last >> 16))
+        state.SkipWithError("DecimalToRGB gave a wrong HTML Number");
+}
+
+void BM_RGBScroller(benchmark::State &state, Update update)
+{
+    MainWindow &window = shown().window();
+    const OpenPanel open(window, 3);
+    Tintora::RgbPanel *panel = window.rgbPanel();
+    int red = panel->hsRed->value();
+    for (auto _ : state) {
+        red = (red + 37) % 256;
+        panel->hsRed->setValue(red);
+        finishUpdate(panel, update);
+    }
+    checkText(state, panel->txtHTML,
+              hexNumber(red, panel->hsGreen->value(), panel->hsBlue->value()));
+}
+
+void BM_HexScroller(benchmark::State &state, Update update)
+{
+    MainWindow &window = shown().window();
+    const OpenPanel open(window, 4);
+    Tintora::HexPanel *panel = window.hexPanel();
+    int green = panel->hsHexGreen->value();
+    for (auto _ : state) {
+        green = (green + 37) % 256;
+        panel->hsHexGreen->setValue(green);
+        finishUpdate(panel, update);
+    }
+    checkText(state, panel->txtHexNum,
+              hexNumber(panel->hsHexRed->value(), green, panel->hsHexBlue->value()));
+}
+
+void BM_QBScroller(benchmark::State &state, Update update)
+{
+    MainWindow &window = shown().window();
+    const OpenPanel open(window, 1);
+    Tintora::QbPanel *panel = window.qbPanel();
+    int number = panel->vsQB->value();
+    for (auto _ : state) {
+        number = (number + 5) % 16;
+        panel->vsQB->setValue(number);
+        finishUpdate(panel, update);
+    }
+    checkText(state, panel->txtQBnum, QString::number(number));
+}
+
+void BM_PantoneScroller(benchmark::State &state, Update update)
+{
+    MainWindow &window = shown().window();
+    const OpenPanel open(window, 2);
+    Tintora::PantonePanel *panel = window.pantonePanel();
+    const int entries = panel->vsPantone->maximum() + 1;
+    int entry = panel->vsPantone->value();
+    for (auto _ : state) {
+        entry = (entry + 37) % entries;
+        panel->vsPantone->setValue(entry);
+        finishUpdate(panel, update);
+    }
+    checkText(state, panel->txtPantoneNum, window.state().cboPantoneList.item(entry));
+}
+
+void BM_SwatchPick(benchmark::State &state, Update update)
+{
+    MainWindow &window = shown().window();
+    const OpenPanel open(window, 5);
+    Tintora::SwatchPanel *panel = window.swatchPanel();
+    Tintora::SwatchPicture *picture = panel->picTintora;
+    const QRect inner = picture->contentsRect();
+    if (picture->image().isNull()) {
+        state.SkipWithError("The swatch picture shows nothing");
+        return;
+    }
+    const auto send = [picture](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, picture->mapToGlobal(at), Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(picture, &event);
+    };
+    QPoint at = inner.topLeft();
+    // Each pick stores the colour here: a value no pick gives shows that none came through.
+    window.state().varDecimal = -1;
+    send(QEvent::MouseButtonPress, at, Qt::LeftButton);
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        at = inner.topLeft()
+            + QPoint((step * 7) % inner.width(),
+                     (step * 3 + step / inner.width()) % inner.height());
+        send(QEvent::MouseMove, at, Qt::LeftButton);
+        finishUpdate(panel, update);
+    }
+    send(QEvent::MouseButtonRelease, at, Qt::NoButton);
+    if (window.state().varDecimal != picture->colorAt(at - inner.topLeft()))
+        state.SkipWithError("The mouse moves picked no colour");
+}
+
+// The page writer writes the page through a temporary file that it flushes to the disk before
+// it takes the page's place, so the disk's flush time is part of each write.
+void BM_PageWriter(benchmark::State &state)
+{
+    ShownWindow &window = shown();
+    Tintora::BrowserPanel *panel = window.window().browserPanel();
+    for (auto _ : state)
+        panel->cmdWriteWeb_Click();
+    QFile page(window.pagePath());
+    if (!page.open(QIODevice::ReadOnly) || !page.readAll().contains("Text Sample"))
+        state.SkipWithError("The page holds no sample");
+}
+
+// A program folder whose catalogue has the given number of entries in each file, written like
+// the shipped one: one item a line.
+class CatalogFolder
+{
+public:
+    explicit CatalogFolder(int entries)
+    {
+        if (!m_dir.isValid())
+            qFatal("No temporary folder");
+        QDir(m_dir.path()).mkpath(QStringLiteral("Pantone"));
+        QDir(m_dir.path()).mkpath(QStringLiteral("Webdask"));
+        std::mt19937 random {unsigned(entries)};
+        std::uniform_int_distribution<int> component(0, 255);
+        const std::array<QString, 3> componentFiles {QStringLiteral("redlist.dat"),
+                                                     QStringLiteral("greenlist.dat"),
+                                                     QStringLiteral("bluelist.dat")};
+        for (const QString &name : componentFiles) {
+            QByteArray content;
+            for (int i = 0; i < entries; ++i)
+                content += QByteArray::number(component(random)) + '\n';
+            writeFile(m_dir.filePath(QStringLiteral("Pantone/") + name), content);
+        }
+        QByteArray numbers;
+        for (int i = 0; i < entries; ++i)
+            numbers += QByteArray::number(i) + '\n';
+        writeFile(m_dir.filePath(QStringLiteral("Pantone/pantonelist.dat")), numbers);
+        writeFile(pagePath(), QByteArrayLiteral("<html></html>"));
+    }
+
+    QString path() const { return m_dir.path(); }
+    QString pagePath() const { return m_dir.filePath(QStringLiteral("Webdask/WebDask.html")); }
+    QByteArray read(const QString &name) const
+    {
+        QFile file(m_dir.filePath(QStringLiteral("Pantone/") + name));
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("Cannot read %s", qPrintable(name));
+        return file.readAll();
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+CatalogFolder &catalogFolder(int entries)
+{
+    static std::map<int, std::unique_ptr<CatalogFolder>> folders;
+    std::unique_ptr<CatalogFolder> &folder = folders[entries];
+    if (!folder)
+        folder = std::make_unique<CatalogFolder>(entries);
+    return *folder;
+}
+
+// Start-up's loading step: reads and checks all four files.
+void BM_CatalogLoad(benchmark::State &state)
+{
+    const int entries = int(state.range(0));
+    const CatalogFolder &folder = catalogFolder(entries);
+    Tintora::FormState form;
+    form.strWebPage = folder.pagePath();
+    for (auto _ : state) {
+        const Tintora::CatalogLoadResult result = Tintora::readCatalogFiles(folder.path(), form);
+        if (!result.ok()) {
+            state.SkipWithError(qPrintable(result.message));
+            break;
+        }
+    }
+    if (form.cboPantoneList.count() != entries)
+        state.SkipWithError("The catalogue lost entries");
+    state.SetComplexityN(entries);
+}
+
+// The reader alone, on one file already in memory.
+void BM_CatalogRead(benchmark::State &state)
+{
+    const int entries = int(state.range(0));
+    const QByteArray data = catalogFolder(entries).read(QStringLiteral("redlist.dat"));
+    for (auto _ : state) {
+        QStringList items = Tintora::readCatalogItems(data);
+        benchmark::DoNotOptimize(items);
+    }
+    state.SetComplexityN(entries);
+    state.SetBytesProcessed(state.iterations() * data.size());
+}
+
+void registerDisplay(const char *name, void (*run)(benchmark::State &, Update))
+{
+    benchmark::RegisterBenchmark((std::string(name) + "/repaint").c_str(), run, Update::Repaint)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark((std::string(name) + "/changed").c_str(), run, Update::Changed)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark((std::string(name) + "/routine_only").c_str(), run,
+                                 Update::RoutineOnly)
+        ->Unit(benchmark::kMicrosecond);
+}
+
+} // namespace
+
+BENCHMARK(BM_DecimalToRGB);
+BENCHMARK(BM_PageWriter)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_CatalogLoad)
+    ->Arg(Tintora::kCatalogSize)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_CatalogRead)
+    ->Arg(Tintora::kCatalogSize)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity(benchmark::oN);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    registerDisplay("BM_RGBScroller", BM_RGBScroller);
+    registerDisplay("BM_HexScroller", BM_HexScroller);
+    registerDisplay("BM_QBScroller", BM_QBScroller);
+    registerDisplay("BM_PantoneScroller", BM_PantoneScroller);
+    registerDisplay("BM_SwatchPick", BM_SwatchPick);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    // The window goes before the application object.
+    g_shown.reset();
+    return 0;
+}
