@@ -113,9 +113,16 @@ void MainWindow::buildPanels(QWidget *client)
         {m_rgb, 2115, m_rgb->hsRed, {}, {}},
         {m_hex, 2115, m_hex->hsHexRed, {}, {}},
         {m_swatches, 3615, m_swatches->picTintora, {}, {}},
-        {m_browser, 5175, nullptr, [this] { m_browser->brwVRN->activate(); },
+        {m_browser,
+         5175,
+         nullptr,
+         {},
          [this] {
              m_browser->refreshChips();
+             // Starting the browser takes a few hundred milliseconds the first time: let the
+             // panel paint first.
+             QMetaObject::invokeMethod(m_browser->brwVRN, &BrowserHost::activate,
+                                       Qt::QueuedConnection);
          }},
         {m_help, 3855, nullptr, [this] { m_help->ShowAboutTitle(); }, {}},
     };

@@ -256,7 +256,8 @@ void TestBrowserPanel::writesPage()
 void TestBrowserPanel::fallbackView()
 {
     BrowserHost *host = panel().brwVRN;
-    QVERIFY(host->isActivated() && !host->browser());
+    QTRY_VERIFY(host->isActivated());
+    QVERIFY(!host->browser());
     const QLabel *label = host->findChild<QLabel *>();
     QVERIFY(label && label->isVisible());
     QVERIFY(label->text().startsWith(u"No web browser is available on this computer."_s));

@@ -46,7 +46,7 @@ void TestLazyBrowser::webEngineWaitsForTheBrowserPanel()
 
     QTest::mouseClick(window->tlbFirst()->button(6), Qt::LeftButton);
     auto *host = TestSupport::child<BrowserHost>(window.window.get(), QStringLiteral("brwVRN"));
-    QVERIFY(host->isActivated());
+    QTRY_VERIFY(host->isActivated());
     QVERIFY2(host->browser(), "the browser plug-in did not load");
     QVERIFY(webEngineMapped());
 }
