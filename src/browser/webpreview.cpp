@@ -5,6 +5,8 @@
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInfo>
 
+#include <unistd.h>
+
 namespace Tintora {
 
 void LocalOnlyInterceptor::interceptRequest(QWebEngineUrlRequestInfo &info)
@@ -72,6 +74,10 @@ void WebPreview::reload()
 
 PreviewBrowser *WebPreviewFactory::createBrowser(QWidget *parent)
 {
+    // Chromium refuses to start its sandbox as root and the whole program would go down with it.
+    // The preview never leaves the local page file, so it runs without the sandbox then.
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     return new WebPreview(parent);
 }
 
