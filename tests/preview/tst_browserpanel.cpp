@@ -81,10 +81,7 @@ void TestBrowserPanel::init()
 {
     m_folder = std::make_unique<TestSupport::ProgramFolder>();
     m_window = std::make_unique<TestSupport::TestWindow>(m_folder->path());
-    QVERIFY(window().Form_Load());
-    window().show();
-    window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    QVERIFY(m_window->loadAndShow());
     QTest::mouseClick(window().tlbFirst()->button(6), Qt::LeftButton);
 }
 

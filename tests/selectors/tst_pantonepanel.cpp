@@ -46,10 +46,7 @@ void TestPantonePanel::start(bool openPanel)
     m_window.reset();
     m_folder = std::make_unique<TestSupport::ProgramFolder>();
     m_window = std::make_unique<TestSupport::TestWindow>(m_folder->path());
-    QVERIFY((*m_window)->Form_Load());
-    (*m_window)->show();
-    (*m_window)->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window->window.get()));
+    QVERIFY(m_window->loadAndShow());
     if (openPanel)
         QTest::mouseClick((*m_window)->tlbFirst()->button(2), Qt::LeftButton);
 }

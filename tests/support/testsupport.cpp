@@ -75,6 +75,15 @@ TestWindow::TestWindow(const QString &programFolder, const QString &pluginPath)
     window = std::make_unique<Tintora::MainWindow>(std::move(setup));
 }
 
+bool TestWindow::loadAndShow() const
+{
+    if (!window->Form_Load())
+        return false;
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window.get());
+}
+
 MessageBoxWatcher::MessageBoxWatcher()
 {
     connect(&m_timer, &QTimer::timeout, this, &MessageBoxWatcher::poll);

@@ -39,6 +39,9 @@ struct TestWindow
 {
     explicit TestWindow(const QString &programFolder, const QString &pluginPath = {});
 
+    // Runs start-up, then shows the window and waits until it is the active one.
+    bool loadAndShow() const;
+
     Tintora::MainWindow &operator*() const { return *window; }
     Tintora::MainWindow *operator->() const { return window.get(); }
 

@@ -65,10 +65,7 @@ void TestMainWindow::init()
 {
     m_folder = std::make_unique<TestSupport::ProgramFolder>();
     m_window = std::make_unique<TestSupport::TestWindow>(m_folder->path());
-    QVERIFY((*m_window)->Form_Load());
-    (*m_window)->show();
-    (*m_window)->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window->window.get()));
+    QVERIFY(m_window->loadAndShow());
 }
 
 void TestMainWindow::cleanup()
