@@ -18,15 +18,42 @@ QString preferredFontFamily()
     return QStringLiteral("Liberation Sans");
 }
 
-QImage drawIcon()
+namespace {
+
+// The icon's four upright stripes, left to right, on a 32-unit square.
+constexpr std::array<QRgb, 4> iconStripes
+    = {qRgb(255, 0, 0), qRgb(255, 255, 0), qRgb(0, 176, 0), qRgb(0, 0, 255)};
+
+} // namespace
+
+QImage drawIcon(int size)
 {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    const std::array<QRgb, 4> stripes
-        = {qRgb(255, 0, 0), qRgb(255, 255, 0), qRgb(0, 176, 0), qRgb(0, 0, 255)};
+    QImage image(size, size, QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, stripes[size_t(x / 8)]);
+            image.setPixel(x, y, iconStripes[size_t(x * 4 / size)]);
     return image;
+}
+
+QByteArray drawIconSvg()
+{
+    QByteArray svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" "
+                     "viewBox=\"0 0 32 32\">\n";
+    for (size_t i = 0; i < iconStripes.size(); ++i) {
+        svg += "  <rect x=\"" + QByteArray::number(int(i) * 8)
+            + "\" y=\"0\" width=\"8\" height=\"32\" fill=\""
+            + QColor(iconStripes[i]).name().toLatin1() + "\"/>\n";
+    }
+    return svg + "</svg>\n";
+}
+
+QStringList desktopIconFileNames()
+{
+    QStringList names;
+    for (int size : desktopIconSizes)
+        names.append(QStringLiteral("icon-%1.png").arg(size));
+    return names;
 }
 
 namespace {
@@ -196,7 +223,10 @@ QStringList pictureFileNames()
 QImage drawPicture(const QString &fileName)
 {
     if (fileName == QLatin1String("icon.png"))
-        return drawIcon();
+        return drawIcon(32);
+    for (int size : desktopIconSizes)
+        if (fileName == QStringLiteral("icon-%1.png").arg(size))
+            return drawIcon(size);
     if (fileName == QLatin1String("banner.png"))
         return drawBanner();
     if (fileName == QLatin1String("swatch-colors.png"))

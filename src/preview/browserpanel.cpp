@@ -5,7 +5,6 @@
 #include "preview/pagefile.h"
 #include "preview/pagetext.h"
 #include "window/controls.h"
-#include "window/programfolder.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,11 +15,9 @@
 namespace Tintora {
 
 BrowserPanel::BrowserPanel(FormState &state, const ColorSources &sources,
-                           const QString &programFolder, const QString &browserPluginPath,
-                           QWidget *parent)
+                           const QString &browserPluginPath, QWidget *parent)
     : QGroupBox(tr("Web Browser"), parent)
     , m_state(state)
-    , m_programFolder(programFolder)
 {
     setObjectName(QStringLiteral("FraBrowser"));
 
@@ -150,8 +147,8 @@ void BrowserPanel::cmdWriteWeb_Click()
     const QString backHex = m_state.strHexColor;
     const QByteArray page = pageText(sample, foreHex, backHex, style);
 
-    const QString path = resolveBelow(m_programFolder, QStringLiteral("Webdask/WebDask.html"));
-    if (const int error = replaceFile(path, pageFileContent(page))) {
+    // The page the browser shows, which start-up chose.
+    if (const int error = replaceFile(m_state.strWebPage, pageFileContent(page))) {
         reportWriteFailure(error);
         return;
     }

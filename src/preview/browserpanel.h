@@ -32,8 +32,8 @@ class BrowserPanel : public QGroupBox
     Q_OBJECT
 
 public:
-    BrowserPanel(FormState &state, const ColorSources &sources, const QString &programFolder,
-                 const QString &browserPluginPath, QWidget *parent = nullptr);
+    BrowserPanel(FormState &state, const ColorSources &sources, const QString &browserPluginPath,
+                 QWidget *parent = nullptr);
 
     // Each chip takes the colour its assignment button would assign now.
     void refreshChips();
@@ -79,7 +79,6 @@ private:
     void reportWriteFailure(int errorNumber);
 
     FormState &m_state;
-    QString m_programFolder;
     std::vector<Assignment> m_assignments;
 };
 

@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QToolButton>
 
 #include <cstdio>
@@ -41,7 +42,8 @@ constexpr int kClientWidth = 6045;
 ProgramSetup ProgramSetup::installed()
 {
     const QString folder = QCoreApplication::applicationDirPath();
-    return {folder, folder + QStringLiteral("/tintora_webview"), [](int exitCode) {
+    return {folder, folder + QStringLiteral("/tintora_webview"),
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), [](int exitCode) {
                 std::fflush(nullptr);
                 std::_Exit(exitCode);
             }};
@@ -102,8 +104,7 @@ void MainWindow::buildPanels(QWidget *client)
     m_swatches = new SwatchPanel(m_state, client);
     const ColorSources sources {m_pantone->txtPantone, m_qb->txtQB, m_rgb->txtRGB, m_hex->txtHex,
                                 m_swatches->txtColor};
-    m_browser = new BrowserPanel(m_state, sources, m_setup.programFolder, m_setup.browserPluginPath,
-                                 client);
+    m_browser = new BrowserPanel(m_state, sources, m_setup.browserPluginPath, client);
     m_help = new HelpPanel(client);
 
     // Index 1 to 7 of the toolbar, in order.

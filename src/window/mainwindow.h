@@ -28,9 +28,11 @@ struct ProgramSetup
 {
     QString programFolder; // holds Pantone/ and Webdask/
     QString browserPluginPath; // the embedded browser's plug-in
+    QString dataFolder; // the user's own data, for a preview page the program folder can't take
     std::function<void(int exitCode)> endProcess;
 
-    // The installed program: its folder is the executable's, and ending ends the process at once.
+    // The running program: its folder is the executable's, its data folder the user's application
+    // data folder, and ending ends the process at once.
     static ProgramSetup installed();
 };
 

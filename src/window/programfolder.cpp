@@ -1,7 +1,11 @@
 #include "window/programfolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Tintora {
 
@@ -24,6 +28,51 @@ QString resolveBelow(const QString &folder, const QString &relativePath)
         path = next;
     }
     return path;
+}
+
+bool isWritableFolder(const QString &folder)
+{
+    const QByteArray name = QFile::encodeName(folder);
+    struct stat status = {};
+    if (::stat(name.constData(), &status) != 0 || !S_ISDIR(status.st_mode))
+        return false;
+    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return false;
+    return ::access(name.constData(), W_OK | X_OK) == 0;
+}
+
+QString previewPagePath(const QString &programFolder, const QString &dataFolder)
+{
+    const QString shipped = resolveBelow(programFolder, QStringLiteral("WebDask/WebDask.html"));
+    const QFileInfo shippedInfo(shipped);
+    // A missing folder is reported by start-up as a missing file, as it always was.
+    if (!shippedInfo.absoluteDir().exists() || isWritableFolder(shippedInfo.absolutePath())
+        || dataFolder.isEmpty())
+        return shipped;
+
+    const QString copyFolder = dataFolder + QStringLiteral("/Webdask");
+    const QString copy = copyFolder + u'/' + shippedInfo.fileName();
+    if (QFileInfo::exists(copy))
+        return copy;
+    if (!shippedInfo.isFile() || !QDir().mkpath(copyFolder))
+        return shipped;
+
+    // Copied under a temporary name and then renamed, so that a copy cut short by a full disk
+    // never passes for the page at the next start.
+    const QString partial = copy + QStringLiteral(".part");
+    QFile::remove(partial);
+    if (!QFile::copy(shipped, partial)) {
+        QFile::remove(partial);
+        return shipped;
+    }
+    // The copy is the user's own to rewrite, whatever mode the shipped file has.
+    QFile::setPermissions(partial,
+                          QFile::permissions(partial) | QFile::ReadOwner | QFile::WriteOwner);
+    if (!QFile::rename(partial, copy)) {
+        QFile::remove(partial);
+        return shipped;
+    }
+    return copy;
 }
 
 } // namespace Tintora

@@ -10,4 +10,16 @@ namespace Tintora {
 // that exist in no case are kept as given.
 QString resolveBelow(const QString &folder, const QString &relativePath);
 
+// Whether the page writer can replace files in folder: it exists, the user may create files in
+// it, and its permission bits are not all cleared (root passes every access check, so a folder
+// made read-only on purpose is honoured by its bits, as the writer honours a read-only page).
+bool isWritableFolder(const QString &folder);
+
+// The preview page the program shows and rewrites. Normally the shipped page in the program
+// folder's Webdask. When that folder exists but the user may not write it, as in a program
+// installed for all users, the page is the user's own copy in dataFolder/Webdask instead, copied
+// from the shipped page the first time and kept from then on. When no copy can be made the
+// shipped page is kept, and writing it reports why it failed.
+QString previewPagePath(const QString &programFolder, const QString &dataFolder);
+
 } // namespace Tintora

@@ -29,8 +29,7 @@ bool MainWindow::Form_Load()
     m_state.intMissingFiles = 0;
     splash().show();
 
-    m_state.strWebPage
-        = resolveBelow(m_setup.programFolder, QStringLiteral("WebDask/WebDask.html"));
+    m_state.strWebPage = previewPagePath(m_setup.programFolder, m_setup.dataFolder);
     m_browser->brwVRN->navigate(m_state.strWebPage);
     m_state.varDecimal = 0;
     if (!LoadPantoneFiles())

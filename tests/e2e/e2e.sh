@@ -7,52 +7,19 @@
 # Usage (inside an X server, e.g. under xvfb-run): e2e.sh <program folder of the build>
 set -uo pipefail
 
+source "$(dirname "$0")/xdriver.sh"
 build_folder=$1
-caption='^Tintora Systems Management$'
 work=$(mktemp -d)
 trap 'kill "${pid:-0}" 2>/dev/null; rm -rf "$work"' EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
 
 # A program folder of its own, so removing a file leaves the build alone.
 cp "$build_folder/tintora" "$work/"
 cp -r "$build_folder/Pantone" "$build_folder/Webdask" "$work/"
 
-wait_for_window() { # name pattern, seconds; prints the window id
-    local deadline=$((SECONDS + $2))
-    while ((SECONDS < deadline)); do
-        local id
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-        [[ -n $id ]] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
-wait_for_exit() { # seconds; sets status
-    local deadline=$((SECONDS + $1))
-    while kill -0 "$pid" 2>/dev/null; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
-    wait "$pid"
-    status=$?
-    return 0
-}
-
 export QT_QPA_PLATFORM=xcb
 
 # 1. A normal start and File > Exit.
-"$work/tintora" &
-pid=$!
-window=$(wait_for_window "$caption" 60) || fail "the main window did not map"
-xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-sleep 0.3
-xdotool key --clearmodifiers alt+f
-sleep 0.5
-xdotool key x
-wait_for_exit 30 || fail "File > Exit did not end the program"
-((status == 0)) || fail "File > Exit ended with status $status"
+start_and_exit "$work/tintora"
 echo "PASS: main window mapped, File > Exit ended with status 0"
 
 # 2. The Web Browser panel starts the browser (as root, without Chromium's sandbox). Chromium
@@ -79,8 +46,7 @@ box=$(wait_for_window '^Missing File$' 60) || fail "no message box for the missi
 if xdotool search --onlyvisible --name "$caption" >/dev/null 2>&1; then
     fail "the main window mapped although the catalogue is incomplete"
 fi
-xdotool windowfocus --sync "$box" 2>/dev/null || xdotool windowfocus "$box"
-sleep 0.3
+focus_window "$box"
 xdotool key Return
 mapped=0
 deadline=$((SECONDS + 30))

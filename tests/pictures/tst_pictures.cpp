@@ -1,5 +1,6 @@
 #include "drawing.h"
 
+#include <QFile>
 #include <QFontInfo>
 #include <QTest>
 
@@ -22,6 +23,8 @@ private slots:
     void greyRampRows_data();
     void greyRampRows();
     void bannerCornersTransparent();
+    void desktopIconsAgree_data();
+    void desktopIconsAgree();
     void greyBadgesNeutral_data();
     void greyBadgesNeutral();
 };
@@ -38,6 +41,10 @@ void TestPictures::filesMatchDrawing_data()
                                        {QStringLiteral("swatch-greys.png"), {207, 120}}};
     for (const QString &name : names)
         QTest::newRow(qPrintable(name)) << name << sizes.value(name, QSize(50, 21));
+    for (int size : desktopIconSizes) {
+        const QString name = QStringLiteral("icon-%1.png").arg(size);
+        QTest::newRow(qPrintable(name)) << name << QSize(size, size);
+    }
 }
 
 // The committed files must be what the drawing code makes now, so neither can drift.
@@ -142,6 +149,31 @@ void TestPictures::greyBadgesNeutral()
             QVERIFY(g.red() == g.green() && g.green() == g.blue());
         }
     }
+}
+
+void TestPictures::desktopIconsAgree_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : desktopIconSizes)
+        QTest::addRow("%d px", size) << size;
+}
+
+// Every size of the icon shows the same four stripes as the window's own icon and the scalable
+// version, each a quarter of the width; the scalable file is what the drawing code writes now.
+void TestPictures::desktopIconsAgree()
+{
+    QFETCH(int, size);
+    const QImage icon = committed(QStringLiteral("icon-%1.png").arg(size));
+    const QImage window = committed(QStringLiteral("icon.png"));
+    for (int stripe = 0; stripe < 4; ++stripe) {
+        for (int x : {stripe * size / 4, (stripe + 1) * size / 4 - 1}) {
+            QCOMPARE(icon.pixel(x, size - 1), window.pixel(stripe * 8, 31));
+            QCOMPARE(icon.pixel(x, 0), window.pixel(stripe * 8 + 7, 0));
+        }
+    }
+    QFile svg(QStringLiteral(TINTORA_SOURCE_DIR "/pictures/icon.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QCOMPARE(svg.readAll(), drawIconSvg());
 }
 
 QTEST_MAIN(TestPictures)

@@ -69,6 +69,8 @@ TestWindow::TestWindow(const QString &programFolder, const QString &pluginPath)
     setup.programFolder = programFolder;
     setup.browserPluginPath
         = pluginPath.isEmpty() ? programFolder + QStringLiteral("/no-browser") : pluginPath;
+    // Inside the temporary program folder, so no test writes to the user's real data folder.
+    setup.dataFolder = programFolder + QStringLiteral("/user-data");
     setup.endProcess = [code = exitCode](int exitCode) {
         *code = exitCode;
     };

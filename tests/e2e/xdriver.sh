@@ -1,0 +1,50 @@
+# Shared by the end-to-end scripts: waiting for windows and for the program's end, and the menu
+# commands, driven through xdotool. The caller sets pid to the program's process.
+
+caption='^Tintora Systems Management$'
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+wait_for_window() { # name pattern, seconds; prints the window id
+    local deadline=$((SECONDS + $2))
+    while ((SECONDS < deadline)); do
+        local id
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        [[ -n $id ]] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+wait_for_exit() { # seconds; sets status
+    local deadline=$((SECONDS + $1))
+    while kill -0 "$pid" 2>/dev/null; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+    wait "$pid"
+    status=$?
+    return 0
+}
+
+focus_window() { # window id
+    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+    sleep 0.3
+}
+
+choose_file_menu_item() { # mnemonic key of the item: r for Reset, x for Exit
+    xdotool key --clearmodifiers alt+f
+    sleep 0.5
+    xdotool key "$1"
+}
+
+start_and_exit() { # program: starts it, waits for the main window, then File > Exit
+    "$1" &
+    pid=$!
+    local window
+    window=$(wait_for_window "$caption" 60) || fail "the main window of $1 did not map"
+    focus_window "$window"
+    choose_file_menu_item x
+    wait_for_exit 30 || fail "File > Exit did not end $1"
+    ((status == 0)) || fail "File > Exit ended $1 with status $status"
+}
