@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the benchmarks need.
+# Installs the Debian packages the build, the tests, the packaging and the benchmarks need.
 # Idempotent: the package lists are refreshed only when something is missing.
 set -euo pipefail
 
@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
     libbenchmark-dev libx11-dev libxtst-dev jq
     xvfb xauth xdotool x11-utils
+    desktop-file-utils appstream dpkg-dev file
     fonts-liberation2 fonts-dejavu-core
 )
 

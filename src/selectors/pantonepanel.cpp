@@ -54,7 +54,7 @@ void PantonePanel::PantoneScroller()
     const int blue = numericInt16(blueText).value_or(0);
     setBackColor(txtPantone, colorValue(red, green, blue));
 
-    txtPantoneNum->setText(m_state.cboPantoneList.currentText());
+    setTextFromStart(txtPantoneNum, m_state.cboPantoneList.currentText());
     txtRgbPantone->setText(QStringLiteral("RGB(%1,%2,%3)").arg(redText, greenText, blueText));
 
     // A component outside the table keeps the entry selected before it.
@@ -78,14 +78,14 @@ bool PantonePanel::showFirstEntry()
         return false;
     vsPantone->setValue(*start);
     setBackColor(txtPantone, vsPantone->value());
-    txtPantoneNum->setText(QString::number(vsPantone->value()));
+    setTextFromStart(txtPantoneNum, QString::number(vsPantone->value()));
     return true;
 }
 
 void PantonePanel::cboPantoneList_Change()
 {
     vsPantone->setValue(m_state.cboPantoneList.currentIndex());
-    txtPantoneNum->setText(m_state.cboPantoneList.currentText());
+    setTextFromStart(txtPantoneNum, m_state.cboPantoneList.currentText());
 }
 
 } // namespace Tintora

@@ -121,4 +121,10 @@ QScrollBar *makeScrollBar(QWidget *parent, const QString &name, Qt::Orientation 
     return bar;
 }
 
+void setTextFromStart(QLineEdit *box, const QString &text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
 } // namespace Tintora

@@ -39,6 +39,9 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QRe
 QLabel *makeColorCaption(QWidget *parent, const QString &name, const QString &text,
                          ColorValue color, QRect twipsGeometry);
 QLineEdit *makeReadOnlyBox(QWidget *parent, const QString &name, QRect twipsGeometry);
+// Sets a box's text with the cursor at its start, so that a text too long for the box shows its
+// beginning rather than its last letters.
+void setTextFromStart(QLineEdit *box, const QString &text);
 // A box without text whose back colour shows a colour; it takes no focus and no typing.
 QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twipsGeometry);
 QScrollBar *makeScrollBar(QWidget *parent, const QString &name, Qt::Orientation orientation,

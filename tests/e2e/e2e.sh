@@ -19,7 +19,7 @@ cp -r "$build_folder/Pantone" "$build_folder/Webdask" "$work/"
 export QT_QPA_PLATFORM=xcb
 
 # 1. A normal start and File > Exit.
-start_and_exit "$work/tintora"
+start_then_choose x "$work/tintora"
 echo "PASS: main window mapped, File > Exit ended with status 0"
 
 # 2. The Web Browser panel starts the browser (as root, without Chromium's sandbox). Chromium

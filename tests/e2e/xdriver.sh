@@ -38,13 +38,17 @@ choose_file_menu_item() { # mnemonic key of the item: r for Reset, x for Exit
     xdotool key "$1"
 }
 
-start_and_exit() { # program: starts it, waits for the main window, then File > Exit
-    "$1" &
+start_then_choose() { # File menu keys ("x", or "r x"), then the command that starts the program
+    local items=$1 item window
+    shift
+    "$@" &
     pid=$!
-    local window
-    window=$(wait_for_window "$caption" 60) || fail "the main window of $1 did not map"
+    window=$(wait_for_window "$caption" 60) || fail "the main window of $* did not map"
     focus_window "$window"
-    choose_file_menu_item x
-    wait_for_exit 30 || fail "File > Exit did not end $1"
-    ((status == 0)) || fail "File > Exit ended $1 with status $status"
+    for item in $items; do
+        [[ $item == x ]] || sleep 1
+        choose_file_menu_item "$item"
+    done
+    wait_for_exit 30 || fail "File > Exit did not end $*"
+    ((status == 0)) || fail "File > Exit ended $* with status $status"
 }

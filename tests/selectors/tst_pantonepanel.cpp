@@ -58,6 +58,8 @@ void TestPantonePanel::verifyShows(const QStringList &texts, int patch)
     QCOMPARE(panel()->txtRgbPantone->text(), texts[1]);
     QCOMPARE(panel()->txtHtmlPantone->text(), texts[2]);
     QCOMPARE(backColor(panel()->txtPantone), patch);
+    // A name too long for its box shows its beginning, not its end ("cess Blue C").
+    QCOMPARE(panel()->txtPantoneNum->cursorPosition(), 0);
     // The hex table is left on the blue component.
     QCOMPARE(state().cboHtml.currentIndex(), patch / 65536);
 }
@@ -92,6 +94,7 @@ void TestPantonePanel::stepShowsEntry_data()
     addRows(1, 0, {"Yellow C", "RGB(255,221,0)", "FFDD00"}, 56831);
     addRows(0, 1, {"Orange 021 C", "RGB(255,80,0)", "FF5000"}, 20735);
     addRows(939, 940, {"2225 C", "RGB(112,211,225)", "70D3E1"}, 14799728);
+    addRows(9, 10, {"Process Blue C", "RGB(0,129,201)", "0081C9"}, 13205760);
 }
 
 void TestPantonePanel::stepShowsEntry()
