@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Tries the Debian package on a fresh Debian 12: a minimal system made by debootstrap, copied anew
 # for every run. In it: `apt-get install ./package.deb` (pulling only what the package declares),
-# no library unresolved, the launcher starts the program in a real X server and File > Exit ends
-# it, the Web Browser panel starts the browser, a user's preview page lands in their data folder,
-# and `apt-get purge` leaves nothing behind.
+# no library unresolved, the desktop entry's command starts the program in a real X server and
+# File > Exit ends it, the Web Browser panel starts the browser, a user's preview page lands in
+# their data folder, and `apt-get purge` leaves nothing behind.
 # Needs root and Debian's package mirrors.
 # Usage: packaging/try-on-fresh-debian.sh [build folder, default build]
 set -euo pipefail
@@ -79,8 +79,12 @@ in_root useradd --create-home tester
 cat >"$root/tmp/drive.sh" <<'DRIVE'
 source /tmp/xdriver.sh
 export QT_QPA_PLATFORM=xcb
-start_then_choose x tintora-conversions
-echo "PASS: root: the main window mapped, File > Exit ended with 0"
+# As the desktop starts it: the command of the installed desktop entry.
+entry=/usr/share/applications/example.tintora.Conversions.desktop
+read -r -a command < <(sed -n 's/^Exec=//p' "$entry")
+start_then_choose x "${command[@]}"
+echo "PASS: root: the desktop entry's command (${command[*]}) mapped the main window;" \
+     "File > Exit ended it with 0"
 tintora-conversions &
 pid=$!
 window=$(wait_for_window "$caption" 60) || fail "the main window did not map"
