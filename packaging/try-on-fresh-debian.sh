@@ -20,7 +20,7 @@ cleanup() {
     for mount in tmp dev/pts dev proc sys; do
         mountpoint -q "$root/$mount" && umount -l "$root/$mount"
     done
-    rm -rf --one-file-system "$root"
+    rm -rf --one-file-system "$root" "$root.out"
 }
 trap cleanup EXIT
 
@@ -44,7 +44,6 @@ mount --bind /dev "$root/dev"
 mount --bind /dev/pts "$root/dev/pts"
 mount -t tmpfs tmpfs "$root/tmp"
 cp "$package" "$root/tmp/"
-rm -rf "$root.out"
 cp "$source_folder/tests/e2e/xdriver.sh" "$root/tmp/"
 echo 'deb http://deb.debian.org/debian-security bookworm-security main' \
     >"$root/etc/apt/sources.list.d/security.list"
@@ -91,7 +90,8 @@ window=$(wait_for_window "$caption" 60) || fail "the main window did not map"
 xdotool mousemove --window "$window" 313 37 click 1
 sleep 5
 kill -0 "$pid" 2>/dev/null || fail "the program ended when the Web Browser panel opened"
-pgrep -f QtWebEngineProcess >/dev/null || fail "the browser's helper processes did not start"
+pgrep -P "$pid" -f QtWebEngineProcess >/dev/null ||
+    fail "the browser's helper processes did not start"
 kill "$pid"
 wait "$pid" 2>/dev/null
 echo "PASS: root: the Web Browser panel started the browser"
@@ -102,6 +102,10 @@ grep -q 'TINTORA CONVERSIONS WEBVIEWER 2003' "$copy" || fail "no page in the use
 echo "PASS: user: the preview page was written to $copy"
 DRIVE
 in_root xvfb-run -a -s "-ac -noreset -screen 0 1280x1024x24" bash /tmp/drive.sh
+
+step "the installed files are as packaged"
+changed=$(in_root dpkg --verify tintora-conversions) || true
+[[ -z $changed ]] || fail "installed files changed: $changed"
 
 step "apt-get purge"
 in_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q tintora-conversions >/dev/null

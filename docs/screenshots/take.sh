@@ -21,9 +21,10 @@ fi
 
 source "$source_folder/tests/e2e/xdriver.sh"
 export QT_QPA_PLATFORM=xcb QTWEBENGINE_DISABLE_SANDBOX=1
-# A data folder of its own, so that the pages written here stay out of the user's.
+# A data folder of its own: a program that may not write its own folder writes its page there, not
+# into the user's. (One that may, the build's or an installed one run by root, rewrites its own.)
 export XDG_DATA_HOME=$(mktemp -d)
-trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$XDG_DATA_HOME"' EXIT
+trap 'stop_program; rm -rf "$XDG_DATA_HOME"' EXIT
 
 "$program" &
 pid=$!

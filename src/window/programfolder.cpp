@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,33 +46,29 @@ QString previewPagePath(const QString &programFolder, const QString &dataFolder)
 {
     const QString shipped = resolveBelow(programFolder, QStringLiteral("WebDask/WebDask.html"));
     const QFileInfo shippedInfo(shipped);
-    // A missing folder is reported by start-up as a missing file, as it always was.
+    // A missing folder is reported by start-up as a missing file, as it always was. A relative
+    // data folder (from a relative XDG_DATA_HOME) would depend on the working folder.
     if (!shippedInfo.absoluteDir().exists() || isWritableFolder(shippedInfo.absolutePath())
-        || dataFolder.isEmpty())
+        || !QDir::isAbsolutePath(dataFolder))
         return shipped;
 
     const QString copyFolder = dataFolder + QStringLiteral("/Webdask");
     const QString copy = copyFolder + u'/' + shippedInfo.fileName();
-    if (QFileInfo::exists(copy))
-        return copy;
+    const QFileInfo copyInfo(copy);
+    if (copyInfo.exists())
+        return copyInfo.isFile() ? copy : shipped;
     if (!shippedInfo.isFile() || !QDir().mkpath(copyFolder))
         return shipped;
 
-    // Copied under a temporary name and then renamed, so that a copy cut short by a full disk
-    // never passes for the page at the next start.
-    const QString partial = copy + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QFile::copy(shipped, partial)) {
-        QFile::remove(partial);
+    // Written under a temporary name and then renamed, so that a copy cut short by a full disk
+    // never passes for the page. Two first starts at once each put the same page in place.
+    QFile source(shipped);
+    QSaveFile partial(copy);
+    if (!source.open(QIODevice::ReadOnly) || !partial.open(QIODevice::WriteOnly)
+        || partial.write(source.readAll()) != source.size() || !partial.commit())
         return shipped;
-    }
     // The copy is the user's own to rewrite, whatever mode the shipped file has.
-    QFile::setPermissions(partial,
-                          QFile::permissions(partial) | QFile::ReadOwner | QFile::WriteOwner);
-    if (!QFile::rename(partial, copy)) {
-        QFile::remove(partial);
-        return shipped;
-    }
+    QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ReadOwner | QFile::WriteOwner);
     return copy;
 }
 

@@ -11,7 +11,7 @@ set -uo pipefail
 source "$(dirname "$0")/xdriver.sh"
 build_folder=$1
 work=$(mktemp -d)
-trap 'kill "${pid:-0}" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'stop_program; rm -rf "$work"' EXIT
 
 # A program folder of its own, so removing a file leaves the build alone.
 cp "$build_folder/tintora" "$work/"
@@ -62,5 +62,6 @@ done
 wait_for_exit 1 || fail "Return on the message box did not end the program"
 ((status != 0)) || fail "a failed start ended with status 0"
 ((mapped == 0)) || fail "the main window mapped after the failed start"
-echo "PASS: message box shown, Return ended the program with status $status, main window never mapped"
+echo "PASS: message box shown, Return ended the program with status $status," \
+     "main window never mapped"
 echo "all passed"

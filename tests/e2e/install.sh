@@ -13,7 +13,7 @@ source "$(dirname "$0")/xdriver.sh"
 build_folder=$1
 source_folder=$2
 work=$(mktemp -d)
-trap 'kill "${pid:-0}" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'stop_program; rm -rf "$work"' EXIT
 chmod 755 "$work"
 prefix=$work/prefix
 app_id=example.tintora.Conversions
@@ -53,7 +53,8 @@ chmod 700 "$home/run"
 chown -R "$user:$user" "$home"
 shipped=$prefix/lib/tintora-conversions/Webdask/WebDask.html
 start_then_choose "r x" setpriv --reuid="$user" --regid="$user" --clear-groups \
-    env -u XAUTHORITY HOME="$home" XDG_RUNTIME_DIR="$home/run" "$prefix/bin/tintora-conversions"
+    env -u XAUTHORITY -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u XDG_CACHE_HOME HOME="$home" \
+    XDG_RUNTIME_DIR="$home/run" "$prefix/bin/tintora-conversions"
 
 copy="$home/.local/share/Tintora Systems/Tintora Conversions/Webdask/WebDask.html"
 [[ -f $copy ]] || fail "no preview page in the user's data folder"

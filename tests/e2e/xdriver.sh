@@ -5,6 +5,22 @@ caption='^Tintora Systems Management$'
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# Ends the program if it still runs. Without a program nothing is signalled: `kill 0` would end
+# every process of the group, the test runner among them.
+stop_program() {
+    [[ -n ${pid:-} ]] && kill "$pid" 2>/dev/null
+    pid=
+    return 0
+}
+
+open_windows() { # the names of the visible windows, for a failure message
+    local id names=()
+    for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+        names+=("\"$(xdotool getwindowname "$id" 2>/dev/null)\"")
+    done
+    echo "${names[*]:-none}"
+}
+
 wait_for_window() { # name pattern, seconds; prints the window id
     local deadline=$((SECONDS + $2))
     while ((SECONDS < deadline)); do
@@ -24,6 +40,7 @@ wait_for_exit() { # seconds; sets status
     done
     wait "$pid"
     status=$?
+    pid=
     return 0
 }
 
@@ -49,6 +66,6 @@ start_then_choose() { # File menu keys ("x", or "r x"), then the command that st
         [[ $item == x ]] || sleep 1
         choose_file_menu_item "$item"
     done
-    wait_for_exit 30 || fail "File > Exit did not end $*"
+    wait_for_exit 30 || fail "File > Exit did not end $*; windows shown: $(open_windows)"
     ((status == 0)) || fail "File > Exit ended $* with status $status"
 }

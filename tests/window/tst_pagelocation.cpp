@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QToolButton>
 
@@ -31,6 +32,8 @@ enum class Setup {
     MissingFolder,
     MissingPageInReadOnlyFolder,
     UnusableDataFolder,
+    RelativeDataFolder,
+    FolderWhereTheCopyBelongs,
     CopyAlreadyMade,
 };
 
@@ -67,6 +70,10 @@ void TestPageLocation::chosenPage_data()
         << Setup::MissingPageInReadOnlyFolder << kShipped << QByteArray();
     QTest::newRow("data folder unusable: the shipped page")
         << Setup::UnusableDataFolder << kShipped << QByteArray();
+    QTest::newRow("relative data folder: the shipped page, nothing made in the working folder")
+        << Setup::RelativeDataFolder << kShipped << QByteArray();
+    QTest::newRow("a folder where the copy belongs: the shipped page")
+        << Setup::FolderWhereTheCopyBelongs << kShipped << QByteArray();
     QTest::newRow("copy made earlier: kept as the user left it")
         << Setup::CopyAlreadyMade << kCopy << QByteArray("the user's last page");
 }
@@ -78,6 +85,12 @@ void TestPageLocation::chosenPage()
     QFETCH(QByteArray, copyContent);
     const TestSupport::ProgramFolder folder;
     const QString webdask = folder.filePath(u"Webdask"_s);
+    QString dataFolder = folder.filePath(u"user-data"_s);
+    const QString workingFolder = QDir::currentPath();
+    const auto restore = qScopeGuard([&] {
+        QDir::setCurrent(workingFolder);
+        QFile::setPermissions(webdask, kReadOnlyFolder | QFile::WriteOwner);
+    });
 
     switch (setup) {
     case Setup::WritableFolder:
@@ -96,6 +109,15 @@ void TestPageLocation::chosenPage()
         folder.write(u"user-data"_s, "a file where the data folder should be");
         QVERIFY(QFile::setPermissions(webdask, kReadOnlyFolder));
         break;
+    case Setup::RelativeDataFolder:
+        dataFolder = u"user-data"_s;
+        QVERIFY(QDir::setCurrent(folder.path()));
+        QVERIFY(QFile::setPermissions(webdask, kReadOnlyFolder));
+        break;
+    case Setup::FolderWhereTheCopyBelongs:
+        QVERIFY(QDir().mkpath(folder.filePath(kCopy)));
+        QVERIFY(QFile::setPermissions(webdask, kReadOnlyFolder));
+        break;
     case Setup::CopyAlreadyMade:
         QVERIFY(QDir().mkpath(folder.filePath(u"user-data/Webdask"_s)));
         folder.write(kCopy, copyContent);
@@ -110,11 +132,10 @@ void TestPageLocation::chosenPage()
         break;
     }
 
-    const QString chosen = previewPagePath(folder.path(), folder.filePath(u"user-data"_s));
-    QFile::setPermissions(webdask, kReadOnlyFolder | QFile::WriteOwner);
+    const QString chosen = previewPagePath(folder.path(), dataFolder);
     QCOMPARE(chosen, folder.filePath(expected));
     if (copyContent.isEmpty()) {
-        QVERIFY(!QFileInfo(folder.filePath(u"user-data/Webdask"_s)).exists());
+        QVERIFY(!QFileInfo(folder.filePath(kCopy)).isFile());
         return;
     }
     QCOMPARE(folder.read(kCopy), copyContent);
