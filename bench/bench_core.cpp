@@ -14,16 +14,16 @@
 #include "window/mainwindow.h"
 #include "window/paneltoolbar.h"
 
+#include "testsupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QWindow>
 
@@ -37,24 +37,6 @@ namespace {
 
 using Tintora::MainWindow;
 
-void copyFolder(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    const QStringList files = QDir(from).entryList(QDir::Files);
-    for (const QString &file : files) {
-        if (!QFile::copy(from + u'/' + file, to + u'/' + file))
-            qFatal("Cannot copy %s", qPrintable(file));
-    }
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(content) != content.size())
-        qFatal("Cannot write %s", qPrintable(path));
-}
-
 // The program's window as the user sees it after start-up, on a copy of the shipped data, so
 // the page writer writes into a temporary folder.
 class ShownWindow
@@ -62,12 +44,6 @@ class ShownWindow
 public:
     ShownWindow()
     {
-        if (!m_folder.isValid())
-            qFatal("No temporary folder");
-        copyFolder(QStringLiteral(TINTORA_SOURCE_DIR "/data/Pantone"),
-                   m_folder.filePath(QStringLiteral("Pantone")));
-        copyFolder(QStringLiteral(TINTORA_SOURCE_DIR "/data/Webdask"),
-                   m_folder.filePath(QStringLiteral("Webdask")));
         Tintora::ProgramSetup setup;
         setup.programFolder = m_folder.path();
         // No browser plug-in: the page writer's reload then costs nothing, and none is measured.
@@ -89,7 +65,7 @@ public:
     QString pagePath() const { return m_folder.filePath(QStringLiteral("Webdask/WebDask.html")); }
 
 private:
-    QTemporaryDir m_folder;
+    TestSupport::ProgramFolder m_folder;
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -287,16 +263,12 @@ void BM_PageWriter(benchmark::State &state)
 }
 
 // A program folder whose catalogue has the given number of entries in each file, written like
-// the shipped one: one item a line.
+// the shipped one: one item a line, in place of the shipped catalogue.
 class CatalogFolder
 {
 public:
     explicit CatalogFolder(int entries)
     {
-        if (!m_dir.isValid())
-            qFatal("No temporary folder");
-        QDir(m_dir.path()).mkpath(QStringLiteral("Pantone"));
-        QDir(m_dir.path()).mkpath(QStringLiteral("Webdask"));
         std::mt19937 random {unsigned(entries)};
         std::uniform_int_distribution<int> component(0, 255);
         const std::array<QString, 3> componentFiles {QStringLiteral("redlist.dat"),
@@ -306,27 +278,23 @@ public:
             QByteArray content;
             for (int i = 0; i < entries; ++i)
                 content += QByteArray::number(component(random)) + '\n';
-            writeFile(m_dir.filePath(QStringLiteral("Pantone/") + name), content);
+            m_dir.write(QStringLiteral("Pantone/") + name, content);
         }
         QByteArray numbers;
         for (int i = 0; i < entries; ++i)
             numbers += QByteArray::number(i) + '\n';
-        writeFile(m_dir.filePath(QStringLiteral("Pantone/pantonelist.dat")), numbers);
-        writeFile(pagePath(), QByteArrayLiteral("<html></html>"));
+        m_dir.write(QStringLiteral("Pantone/pantonelist.dat"), numbers);
     }
 
     QString path() const { return m_dir.path(); }
     QString pagePath() const { return m_dir.filePath(QStringLiteral("Webdask/WebDask.html")); }
     QByteArray read(const QString &name) const
     {
-        QFile file(m_dir.filePath(QStringLiteral("Pantone/") + name));
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("Cannot read %s", qPrintable(name));
-        return file.readAll();
+        return m_dir.read(QStringLiteral("Pantone/") + name);
     }
 
 private:
-    QTemporaryDir m_dir;
+    TestSupport::ProgramFolder m_dir;
 };
 
 CatalogFolder &catalogFolder(int entries)
