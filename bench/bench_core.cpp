@@ -1,16 +1,16 @@
 // Micro-benchmarks of the colour arithmetic, the display routines driven through their real
 // widgets, the page writer and the catalogue loader.
 
-#include "color/formstate.h"
-#include "preview/browserpanel.h"
-#include "selectors/catalogloader.h"
-#include "selectors/catalogreader.h"
-#include "selectors/hexpanel.h"
-#include "selectors/pantonepanel.h"
-#include "selectors/qbpanel.h"
-#include "selectors/rgbpanel.h"
-#include "selectors/swatchpanel.h"
-#include "selectors/swatchpicture.h"
+#include "core/catalogloader.h"
+#include "core/catalogreader.h"
+#include "core/formstate.h"
+#include "panels/browserpanel.h"
+#include "panels/hexpanel.h"
+#include "panels/pantonepanel.h"
+#include "panels/qbpanel.h"
+#include "panels/rgbpanel.h"
+#include "panels/swatchpanel.h"
+#include "widgets/swatchpicture.h"
 #include "window/mainwindow.h"
 #include "window/paneltoolbar.h"
 

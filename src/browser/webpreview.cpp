@@ -1,4 +1,4 @@
-#include "webpreview.h"
+#include "browser/webpreview.h"
 
 #include <QFileInfo>
 #include <QWebEngineProfile>

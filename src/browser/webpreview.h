@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preview/previewbrowser.h"
+#include "core/previewbrowser.h"
 
 #include <QObject>
 #include <QUrl>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "color/formstate.h"
+#include "core/formstate.h"
 
 #include <QMainWindow>
 

@@ -1,6 +1,6 @@
 #include "window/paneltoolbar.h"
 
-#include "window/controls.h"
+#include "widgets/controls.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>

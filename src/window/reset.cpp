@@ -2,11 +2,11 @@
 
 #include "window/mainwindow.h"
 
-#include "help/helppanel.h"
-#include "help/helptexts.h"
-#include "preview/browserpanel.h"
-#include "selectors/pantonepanel.h"
-#include "selectors/qbpanel.h"
+#include "core/helptexts.h"
+#include "panels/browserpanel.h"
+#include "panels/helppanel.h"
+#include "panels/pantonepanel.h"
+#include "panels/qbpanel.h"
 #include "window/paneltoolbar.h"
 
 #include <QCheckBox>

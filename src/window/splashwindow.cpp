@@ -1,6 +1,6 @@
 #include "window/splashwindow.h"
 
-#include "window/controls.h"
+#include "widgets/controls.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the catalogue reader and every item it yields to the numeric reading,
 // checking what must hold for any input.
 
-#include "color/numericvalue.h"
-#include "selectors/catalogreader.h"
+#include "core/catalogreader.h"
+#include "core/numericvalue.h"
 
 #include <algorithm>
 #include <cmath>

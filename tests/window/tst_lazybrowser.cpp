@@ -1,6 +1,6 @@
 #include "testsupport.h"
 
-#include "preview/browserhost.h"
+#include "widgets/browserhost.h"
 #include "window/paneltoolbar.h"
 
 #include <QFile>

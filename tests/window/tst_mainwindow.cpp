@@ -1,8 +1,8 @@
 #include "testsupport.h"
 
-#include "help/helppanel.h"
-#include "preview/browserpanel.h"
-#include "window/controls.h"
+#include "panels/browserpanel.h"
+#include "panels/helppanel.h"
+#include "widgets/controls.h"
 #include "window/paneltoolbar.h"
 
 #include <QAction>

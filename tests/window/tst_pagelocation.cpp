@@ -1,9 +1,9 @@
 #include "testsupport.h"
 
-#include "preview/browserhost.h"
-#include "preview/browserpanel.h"
+#include "core/programfolder.h"
+#include "panels/browserpanel.h"
+#include "widgets/browserhost.h"
 #include "window/paneltoolbar.h"
-#include "window/programfolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "testsupport.h"
 
-#include "preview/browserpanel.h"
-#include "selectors/swatchpanel.h"
-#include "selectors/swatchpicture.h"
-#include "window/controls.h"
+#include "panels/browserpanel.h"
+#include "panels/swatchpanel.h"
+#include "widgets/controls.h"
+#include "widgets/swatchpicture.h"
 #include "window/paneltoolbar.h"
 
 #include <QAction>

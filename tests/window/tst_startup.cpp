@@ -1,7 +1,7 @@
 #include "testsupport.h"
 
-#include "help/helptexts.h"
-#include "window/controls.h"
+#include "core/helptexts.h"
+#include "widgets/controls.h"
 #include "window/paneltoolbar.h"
 #include "window/splashwindow.h"
 

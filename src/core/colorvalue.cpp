@@ -1,0 +1,55 @@
+#include "core/colorvalue.h"
+
+#include "core/numericvalue.h"
+
+#include <cmath>
+
+namespace Tintora {
+
+Components splitColorValue(double value)
+{
+    const double q = value / 256.0;
+    const double q2 = q / 256.0;
+
+    double blue = std::fabs(std::trunc(q2));
+    if (blue >= 256)
+        blue = 255;
+
+    // The remainder is formed from the clamped blue, so a value above 16777215 saturates.
+    const double remainder = q - 256.0 * blue;
+    double green = std::fabs(std::trunc(remainder));
+    if (green >= 256)
+        green = 255;
+
+    double red = 256.0 * remainder - 256.0 * green;
+    if (red >= 256)
+        red = 255;
+    else if (red < 0)
+        red = 0;
+
+    return {static_cast<qint16>(roundHalfToEven(red)), static_cast<qint16>(green),
+            static_cast<qint16>(blue)};
+}
+
+QString rgbNumber(int red, int green, int blue)
+{
+    return QStringLiteral("RGB(%1,%2,%3)").arg(red).arg(green).arg(blue);
+}
+
+QString rgbNumber(const Components &components)
+{
+    return rgbNumber(components.red, components.green, components.blue);
+}
+
+QColor toQColor(ColorValue value)
+{
+    const Components c = splitColorValue(value);
+    return QColor(c.red, c.green, c.blue);
+}
+
+ColorValue toColorValue(const QColor &color)
+{
+    return colorValue(color.red(), color.green(), color.blue());
+}
+
+} // namespace Tintora

@@ -1,0 +1,91 @@
+#include "panels/pantonepanel.h"
+
+#include "core/catalogloader.h"
+#include "core/formstate.h"
+#include "core/numericvalue.h"
+#include "widgets/controls.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+namespace Tintora {
+
+PantonePanel::PantonePanel(FormState &state, QWidget *parent)
+    : QGroupBox(tr("Pantone Colors"), parent)
+    , m_state(state)
+{
+    setObjectName(QStringLiteral("fraPantone"));
+
+    vsPantone = makeScrollBar(this, QStringLiteral("vsPantone"), Qt::Vertical, kCatalogSize - 1,
+                              twipsRect(120, 360, 735, 1215));
+    txtPantone = makeColorBox(this, QStringLiteral("txtPantone"), twipsRect(960, 240, 1335, 1365));
+
+    makeLabel(this, QStringLiteral("lblNum"), tr("Pantone Number"), twipsRect(2400, 360, 1455, 255))
+        ->setFont(defaultFont(8.25, true));
+    txtPantoneNum
+        = makeReadOnlyBox(this, QStringLiteral("txtPantoneNum"), twipsRect(3960, 240, 1095, 405));
+    txtPantoneNum->setFont(defaultFont(9.75, true));
+    makeLabel(this, QStringLiteral("Label1"), tr("RGB Number"), twipsRect(2400, 840, 975, 255));
+    txtRgbPantone
+        = makeReadOnlyBox(this, QStringLiteral("txtRgbPantone"), twipsRect(3960, 720, 1695, 375));
+    makeLabel(this, QStringLiteral("Label2"), tr("HTML Number"), twipsRect(2400, 1320, 1095, 255));
+    txtHtmlPantone
+        = makeReadOnlyBox(this, QStringLiteral("txtHtmlPantone"), twipsRect(3960, 1200, 1695, 375));
+
+    connect(vsPantone, &QScrollBar::valueChanged, this, &PantonePanel::PantoneScroller);
+    connect(&m_state.cboPantoneList, &HiddenList::currentTextChanged, this,
+            &PantonePanel::cboPantoneList_Change);
+}
+
+void PantonePanel::PantoneScroller()
+{
+    const int entry = vsPantone->value();
+    m_state.cboPantoneList.setCurrentIndex(entry);
+    m_state.cboPantoneRGBred.setCurrentIndex(entry);
+    m_state.cboPantoneRGBblue.setCurrentIndex(entry);
+    m_state.cboPantoneRGBgreen.setCurrentIndex(entry);
+
+    const QString redText = m_state.cboPantoneRGBred.currentText();
+    const QString greenText = m_state.cboPantoneRGBgreen.currentText();
+    const QString blueText = m_state.cboPantoneRGBblue.currentText();
+    // Loading has checked that every component rounds into 0..255.
+    const int red = numericInt16(redText).value_or(0);
+    const int green = numericInt16(greenText).value_or(0);
+    const int blue = numericInt16(blueText).value_or(0);
+    setBackColor(txtPantone, colorValue(red, green, blue));
+
+    setTextFromStart(txtPantoneNum, m_state.cboPantoneList.currentText());
+    txtRgbPantone->setText(QStringLiteral("RGB(%1,%2,%3)").arg(redText, greenText, blueText));
+
+    // A component outside the table keeps the entry selected before it.
+    QString hex;
+    for (int component : {red, green, blue}) {
+        m_state.cboHtml.setCurrentIndex(component);
+        hex += m_state.cboHtml.currentText();
+    }
+    txtHtmlPantone->setText(hex);
+}
+
+bool PantonePanel::showFirstEntry()
+{
+    for (HiddenList *list : {&m_state.cboPantoneRGBred, &m_state.cboPantoneRGBgreen,
+                             &m_state.cboPantoneRGBblue, &m_state.cboPantoneList}) {
+        if (!list->setCurrentIndex(0))
+            return false;
+    }
+    const std::optional<qint16> start = numericInt16(m_state.cboPantoneList.currentText());
+    if (!start || *start < vsPantone->minimum() || *start > vsPantone->maximum())
+        return false;
+    vsPantone->setValue(*start);
+    setBackColor(txtPantone, vsPantone->value());
+    setTextFromStart(txtPantoneNum, QString::number(vsPantone->value()));
+    return true;
+}
+
+void PantonePanel::cboPantoneList_Change()
+{
+    vsPantone->setValue(m_state.cboPantoneList.currentIndex());
+    setTextFromStart(txtPantoneNum, m_state.cboPantoneList.currentText());
+}
+
+} // namespace Tintora

@@ -1,0 +1,46 @@
+#include "panels/qbpanel.h"
+
+#include "core/formstate.h"
+#include "core/qbcolors.h"
+#include "widgets/controls.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+namespace Tintora {
+
+QbPanel::QbPanel(FormState &state, QWidget *parent)
+    : QGroupBox(tr("QB Colors"), parent)
+    , m_state(state)
+{
+    setObjectName(QStringLiteral("fraQBcolors"));
+
+    vsQB = makeScrollBar(this, QStringLiteral("vsQB"), Qt::Vertical, int(kQbColors.size()) - 1,
+                         twipsRect(120, 240, 735, 1335));
+    txtQB = makeColorBox(this, QStringLiteral("txtQB"), twipsRect(960, 240, 1335, 1335));
+
+    makeLabel(this, QStringLiteral("Label3"), tr("QB Number"), twipsRect(2640, 360, 1095, 255))
+        ->setFont(defaultFont(8.25, true));
+    txtQBnum = makeReadOnlyBox(this, QStringLiteral("txtQBnum"), twipsRect(3960, 240, 495, 375));
+    txtQBnum->setFont(defaultFont(9.75, true));
+    makeLabel(this, QStringLiteral("Label4"), tr("RGB Number"), twipsRect(2640, 840, 1095, 255));
+    txtRGBqb = makeReadOnlyBox(this, QStringLiteral("txtRGBqb"), twipsRect(3960, 720, 1695, 405));
+    makeLabel(this, QStringLiteral("Label5"), tr("HTML Number"), twipsRect(2640, 1320, 1215, 255));
+    txtHTMLqb
+        = makeReadOnlyBox(this, QStringLiteral("txtHTMLqb"), twipsRect(3960, 1200, 1695, 375));
+
+    connect(vsQB, &QScrollBar::valueChanged, this, &QbPanel::QBScroller);
+}
+
+void QbPanel::QBScroller()
+{
+    const int number = vsQB->value();
+    txtQBnum->setText(QString::number(number));
+    setBackColor(txtQB, kQbColors.at(number));
+    m_state.varDecimal = backColor(txtQB);
+    m_state.DecimalToRGB();
+    txtRGBqb->setText(rgbNumber(m_state.intRed, m_state.intGreen, m_state.intBlue));
+    txtHTMLqb->setText(m_state.strHexColor);
+}
+
+} // namespace Tintora

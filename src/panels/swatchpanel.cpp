@@ -1,0 +1,75 @@
+#include "panels/swatchpanel.h"
+
+#include "core/formstate.h"
+#include "core/numericvalue.h"
+#include "widgets/controls.h"
+#include "widgets/swatchpicture.h"
+
+#include <QLabel>
+
+namespace Tintora {
+
+SwatchPanel::SwatchPanel(FormState &state, QWidget *parent)
+    : QGroupBox(tr("Color Swatches"), parent)
+    , m_state(state)
+{
+    setObjectName(QStringLiteral("fraSwatches"));
+
+    picTintora = new SwatchPicture(QStringLiteral("picTintora"),
+                                   QImage(QStringLiteral(":/pictures/swatch-colors.png")), this);
+    picTintora->setGeometry(twipsRect(120, 240, 2415, 1695));
+    picBwBox = new SwatchPicture(QStringLiteral("picBwBox"),
+                                 QImage(QStringLiteral(":/pictures/swatch-greys.png")), this);
+    picBwBox->setGeometry(twipsRect(120, 2040, 2415, 1455));
+
+    QLabel *decimalLabel = makeLabel(this, QStringLiteral("Label13"), tr("Decimal Number"),
+                                     twipsRect(2640, 240, 735, 375));
+    decimalLabel->setFont(defaultFont(8.25, true));
+    decimalLabel->setWordWrap(true);
+    txtColorDecimal
+        = makeReadOnlyBox(this, QStringLiteral("txtColorDecimal"), twipsRect(3600, 240, 2055, 375));
+    txtColorDecimal->setFont(defaultFont(8.25, true));
+    makeLabel(this, QStringLiteral("Label11"), tr("HTML Number"), twipsRect(2640, 1080, 1095, 255));
+    txtColorHtml
+        = makeReadOnlyBox(this, QStringLiteral("txtColorHtml"), twipsRect(3840, 960, 1815, 405));
+    makeLabel(this, QStringLiteral("Label7"), tr("RGB Number"), twipsRect(2640, 1680, 1095, 255));
+    txtColorRgb
+        = makeReadOnlyBox(this, QStringLiteral("txtColorRgb"), twipsRect(3840, 1560, 1815, 375));
+    txtColor = makeColorBox(this, QStringLiteral("txtColor"), twipsRect(2760, 2040, 2895, 1455));
+
+    connectPicture(picTintora);
+    connectPicture(picBwBox);
+}
+
+void SwatchPanel::connectPicture(SwatchPicture *picture)
+{
+    picture->setToolTip(tr("Click Down and Move Mouse"));
+    connect(picture, &SwatchPicture::mouseDown, this, [this, picture](QPoint point) {
+        m_state.blnMouseUp = false;
+        pick(picture, point);
+    });
+    connect(picture, &SwatchPicture::mouseMove, this, [this, picture](QPoint point) {
+        if (!m_state.blnMouseUp)
+            pick(picture, point);
+    });
+    connect(picture, &SwatchPicture::mouseUp, this, [this, picture] {
+        m_state.blnMouseUp = true;
+        picture->setCursor(Qt::ArrowCursor);
+    });
+}
+
+void SwatchPanel::pick(SwatchPicture *picture, QPoint point)
+{
+    picture->setCursor(Qt::CrossCursor);
+    txtColorDecimal->setText(QString::number(picture->colorAt(point)));
+    // No colour outside the picture: show black.
+    if (leadingNumber(txtColorDecimal->text()) == -1)
+        txtColorDecimal->setText(QStringLiteral("0"));
+    setBackColor(txtColor, numericInt32(txtColorDecimal->text()).value_or(0));
+    m_state.varDecimal = backColor(txtColor);
+    m_state.DecimalToRGB();
+    txtColorRgb->setText(rgbNumber(m_state.intRed, m_state.intGreen, m_state.intBlue));
+    txtColorHtml->setText(m_state.strHexColor);
+}
+
+} // namespace Tintora

@@ -1,0 +1,121 @@
+#include "widgets/browserhost.h"
+
+#include "core/previewbrowser.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonObject>
+#include <QLabel>
+#include <QOpenGLContext>
+#include <QPluginLoader>
+#include <QStackedLayout>
+
+#include <memory>
+
+QT_BEGIN_NAMESPACE
+// Exported by Qt GUI, declared in no public header; Qt WebEngine reaches them the same way.
+Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+QT_END_NAMESPACE
+
+namespace Tintora {
+
+namespace {
+
+std::unique_ptr<QOpenGLContext> &browserShareContext()
+{
+    static std::unique_ptr<QOpenGLContext> context;
+    return context;
+}
+
+void releaseBrowserShareContext()
+{
+    qt_gl_set_global_share_context(nullptr);
+    browserShareContext().reset();
+}
+
+// Qt WebEngine hands its pictures to the window through the application's global shared OpenGL
+// context. Qt makes that context while the application starts when AA_ShareOpenGLContexts is set,
+// which loads the OpenGL driver, tens of megabytes and tens of milliseconds, on every start; the
+// program makes it here instead, once a browser is really wanted, before Qt WebEngine is loaded.
+void ensureBrowserShareContext()
+{
+    if (qt_gl_global_share_context())
+        return;
+    auto context = std::make_unique<QOpenGLContext>();
+    // Kept even when it cannot be made, as Qt keeps its own: Qt WebEngine then draws without
+    // OpenGL, but it reads the context's format all the same.
+    context->create();
+    qt_gl_set_global_share_context(context.get());
+    browserShareContext() = std::move(context);
+    // Before the application object goes, after Qt WebEngine's own clean-up, registered later.
+    qAddPostRoutine(releaseBrowserShareContext);
+}
+
+QString fallbackText(const QString &filePath)
+{
+    return BrowserHost::tr("No web browser is available on this computer.\n"
+                           "The preview page is still written to:\n%1")
+        .arg(QDir::toNativeSeparators(filePath));
+}
+
+} // namespace
+
+BrowserHost::BrowserHost(const QString &pluginPath, QWidget *parent)
+    : QWidget(parent)
+    , m_pluginPath(pluginPath)
+    , m_layout(new QStackedLayout(this))
+{ }
+
+void BrowserHost::navigate(const QString &filePath)
+{
+    m_filePath = filePath;
+    if (m_browser) {
+        m_browser->navigate(filePath);
+    } else if (auto *label = qobject_cast<QLabel *>(m_layout->currentWidget())) {
+        label->setText(fallbackText(filePath));
+    }
+}
+
+void BrowserHost::reload()
+{
+    // Before activation there is nothing to reload: creating the browser loads the file as it is.
+    if (m_browser)
+        m_browser->reload();
+}
+
+void BrowserHost::activate()
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+
+    // A plug-in that fails to load, for instance because Qt WebEngine is not installed, gives no
+    // instance. One that loads but is not ours stays loaded: unloading a library that may have
+    // pulled in Qt WebEngine is not safe.
+    QPluginLoader loader(m_pluginPath);
+    // The metadata is read without loading the library: only our plug-in gets the context.
+    if (loader.metaData().value(QLatin1String("IID")).toString()
+        == QLatin1String(TintoraPreviewBrowserFactory_iid))
+        ensureBrowserShareContext();
+    if (auto *factory = qobject_cast<PreviewBrowserFactory *>(loader.instance()))
+        m_browser = factory->createBrowser(this);
+
+    if (m_browser) {
+        m_layout->addWidget(m_browser->widget());
+        m_layout->setCurrentWidget(m_browser->widget());
+        if (!m_filePath.isEmpty())
+            m_browser->navigate(m_filePath);
+        return;
+    }
+
+    auto *label = new QLabel(fallbackText(m_filePath), this);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_layout->addWidget(label);
+    m_layout->setCurrentWidget(label);
+}
+
+} // namespace Tintora

@@ -1,0 +1,130 @@
+#include "widgets/controls.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+namespace Tintora {
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+QFont defaultFont(qreal pointSize, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+namespace {
+
+QPalette::ColorRole backRole(const QWidget *widget)
+{
+    return qobject_cast<const QLineEdit *>(widget) ? QPalette::Base : QPalette::Window;
+}
+
+QPalette::ColorRole foreRole(const QWidget *widget)
+{
+    return qobject_cast<const QLineEdit *>(widget) ? QPalette::Text : QPalette::WindowText;
+}
+
+void setRoleColor(QWidget *widget, QPalette::ColorRole role, ColorValue color)
+{
+    const QColor qcolor = toQColor(color);
+    QPalette palette = widget->palette();
+    if (palette.color(role) == qcolor)
+        return;
+    // Disabled and inactive states show the same colour: a colour box is a colour, not a state.
+    palette.setColor(role, qcolor);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+void setBackColor(QWidget *widget, ColorValue color)
+{
+    setRoleColor(widget, backRole(widget), color);
+}
+
+ColorValue backColor(const QWidget *widget)
+{
+    return toColorValue(widget->palette().color(backRole(widget)));
+}
+
+void setForeColor(QWidget *widget, ColorValue color)
+{
+    setRoleColor(widget, foreRole(widget), color);
+}
+
+ColorValue foreColor(const QWidget *widget)
+{
+    return toColorValue(widget->palette().color(foreRole(widget)));
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QRect twipsGeometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(twipsGeometry);
+    return label;
+}
+
+QLabel *makeColorCaption(QWidget *parent, const QString &name, const QString &text,
+                         ColorValue color, QRect twipsGeometry)
+{
+    QLabel *label = makeLabel(parent, name, text, twipsGeometry);
+    label->setFont(defaultFont(8.25, true));
+    label->setAlignment(Qt::AlignCenter);
+    setForeColor(label, color);
+    return label;
+}
+
+QLineEdit *makeReadOnlyBox(QWidget *parent, const QString &name, QRect twipsGeometry)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(twipsGeometry);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignCenter);
+    return box;
+}
+
+QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twipsGeometry)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(twipsGeometry);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    box->setAutoFillBackground(true);
+    return box;
+}
+
+QScrollBar *makeScrollBar(QWidget *parent, const QString &name, Qt::Orientation orientation,
+                          int maximum, QRect twipsGeometry)
+{
+    auto *bar = new QScrollBar(orientation, parent);
+    bar->setObjectName(name);
+    bar->setGeometry(twipsGeometry);
+    bar->setRange(0, maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    // QScrollBar inverts its keys, which suits a vertical list (Down moves down the list) but makes
+    // the right arrow key move a horizontal bar to the left.
+    bar->setInvertedControls(orientation == Qt::Vertical);
+    return bar;
+}
+
+void setTextFromStart(QLineEdit *box, const QString &text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+} // namespace Tintora
