@@ -4,12 +4,6 @@
 #include "core/catalogloader.h"
 #include "core/catalogreader.h"
 #include "core/formstate.h"
-#include "panels/browserpanel.h"
-#include "panels/hexpanel.h"
-#include "panels/pantonepanel.h"
-#include "panels/qbpanel.h"
-#include "panels/rgbpanel.h"
-#include "panels/swatchpanel.h"
 #include "widgets/swatchpicture.h"
 #include "window/mainwindow.h"
 #include "window/paneltoolbar.h"
@@ -23,6 +17,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QWindow>
@@ -119,6 +114,13 @@ void finishUpdate(QWidget *panel, Update update)
     }
 }
 
+// A control of the window, by its name.
+template<typename T = QWidget>
+T *named(MainWindow &window, const char *name)
+{
+    return TestSupport::child<T>(&window, QLatin1String(name));
+}
+
 void checkText(benchmark::State &state, const QLineEdit *box, const QString &expected)
 {
     if (box->text() != expected)
@@ -160,67 +162,74 @@ void BM_RGBScroller(benchmark::State &state, Update update)
 {
     MainWindow &window = shown().window();
     const OpenPanel open(window, 3);
-    Tintora::RgbPanel *panel = window.rgbPanel();
-    int red = panel->hsRed->value();
+    QWidget *panel = named(window, "fraRGB");
+    auto *bar = named<QScrollBar>(window, "hsRed");
+    int red = bar->value();
     for (auto _ : state) {
         red = (red + 37) % 256;
-        panel->hsRed->setValue(red);
+        bar->setValue(red);
         finishUpdate(panel, update);
     }
-    checkText(state, panel->txtHTML,
-              hexNumber(red, panel->hsGreen->value(), panel->hsBlue->value()));
+    checkText(state, named<QLineEdit>(window, "txtHTML"),
+              hexNumber(red, named<QScrollBar>(window, "hsGreen")->value(),
+                        named<QScrollBar>(window, "hsBlue")->value()));
 }
 
 void BM_HexScroller(benchmark::State &state, Update update)
 {
     MainWindow &window = shown().window();
     const OpenPanel open(window, 4);
-    Tintora::HexPanel *panel = window.hexPanel();
-    int green = panel->hsHexGreen->value();
+    QWidget *panel = named(window, "fraHtml");
+    auto *bar = named<QScrollBar>(window, "hsHexGreen");
+    int green = bar->value();
     for (auto _ : state) {
         green = (green + 37) % 256;
-        panel->hsHexGreen->setValue(green);
+        bar->setValue(green);
         finishUpdate(panel, update);
     }
-    checkText(state, panel->txtHexNum,
-              hexNumber(panel->hsHexRed->value(), green, panel->hsHexBlue->value()));
+    checkText(state, named<QLineEdit>(window, "txtHexNum"),
+              hexNumber(named<QScrollBar>(window, "hsHexRed")->value(), green,
+                        named<QScrollBar>(window, "hsHexBlue")->value()));
 }
 
 void BM_QBScroller(benchmark::State &state, Update update)
 {
     MainWindow &window = shown().window();
     const OpenPanel open(window, 1);
-    Tintora::QbPanel *panel = window.qbPanel();
-    int number = panel->vsQB->value();
+    QWidget *panel = named(window, "fraQBcolors");
+    auto *bar = named<QScrollBar>(window, "vsQB");
+    int number = bar->value();
     for (auto _ : state) {
         number = (number + 5) % 16;
-        panel->vsQB->setValue(number);
+        bar->setValue(number);
         finishUpdate(panel, update);
     }
-    checkText(state, panel->txtQBnum, QString::number(number));
+    checkText(state, named<QLineEdit>(window, "txtQBnum"), QString::number(number));
 }
 
 void BM_PantoneScroller(benchmark::State &state, Update update)
 {
     MainWindow &window = shown().window();
     const OpenPanel open(window, 2);
-    Tintora::PantonePanel *panel = window.pantonePanel();
-    const int entries = panel->vsPantone->maximum() + 1;
-    int entry = panel->vsPantone->value();
+    QWidget *panel = named(window, "fraPantone");
+    auto *bar = named<QScrollBar>(window, "vsPantone");
+    const int entries = bar->maximum() + 1;
+    int entry = bar->value();
     for (auto _ : state) {
         entry = (entry + 37) % entries;
-        panel->vsPantone->setValue(entry);
+        bar->setValue(entry);
         finishUpdate(panel, update);
     }
-    checkText(state, panel->txtPantoneNum, window.state().cboPantoneList.item(entry));
+    checkText(state, named<QLineEdit>(window, "txtPantoneNum"),
+              window.state().cboPantoneList.item(entry));
 }
 
 void BM_SwatchPick(benchmark::State &state, Update update)
 {
     MainWindow &window = shown().window();
     const OpenPanel open(window, 5);
-    Tintora::SwatchPanel *panel = window.swatchPanel();
-    Tintora::SwatchPicture *picture = panel->picTintora;
+    QWidget *panel = named(window, "fraSwatches");
+    auto *picture = named<Tintora::SwatchPicture>(window, "picTintora");
     const QRect inner = picture->contentsRect();
     if (picture->image().isNull()) {
         state.SkipWithError("The swatch picture shows nothing");
@@ -254,9 +263,9 @@ void BM_SwatchPick(benchmark::State &state, Update update)
 void BM_PageWriter(benchmark::State &state)
 {
     ShownWindow &window = shown();
-    Tintora::BrowserPanel *panel = window.window().browserPanel();
+    auto *write = named<QPushButton>(window.window(), "cmdWriteWeb");
     for (auto _ : state)
-        panel->cmdWriteWeb_Click();
+        write->click();
     QFile page(window.pagePath());
     if (!page.open(QIODevice::ReadOnly) || !page.readAll().contains("Text Sample"))
         state.SkipWithError("The page holds no sample");

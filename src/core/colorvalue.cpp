@@ -36,11 +36,6 @@ QString rgbNumber(int red, int green, int blue)
     return QStringLiteral("RGB(%1,%2,%3)").arg(red).arg(green).arg(blue);
 }
 
-QString rgbNumber(const Components &components)
-{
-    return rgbNumber(components.red, components.green, components.blue);
-}
-
 QColor toQColor(ColorValue value)
 {
     const Components c = splitColorValue(value);

@@ -33,7 +33,6 @@ constexpr ColorValue colorValue(int red, int green, int blue)
 
 // The "RGB Number": RGB(r,g,b) without blanks.
 QString rgbNumber(int red, int green, int blue);
-QString rgbNumber(const Components &components);
 
 // What start-up and reset write into the read-outs before a selector first shows a colour.
 inline QString rgbPlaceholder()

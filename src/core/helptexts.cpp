@@ -30,10 +30,9 @@ QString howItWorks()
                 "The Tintora in each of the windows will show a color resulting in the "
                 "scrolling action and the output text values are the color values of "
                 "the selected color of the Tintora."),
-        // The two question marks are split so the compiler does not take them for a trigraph.
+        // "\?" is a plain question mark; GCC would warn of a trigraph, which C++20 no longer has.
         QStringLiteral("WEB BROWSE is only linked to a predefined html file. If you do not have a "
-                       "browser (?"
-                       "?), a default page will show and you will not be able to use "
+                       "browser (?\?), a default page will show and you will not be able to use "
                        "part of this feature. ")
             + QStringLiteral("However, you can still see your chosen colors in the preview sample "
                              "textbox."),

@@ -9,7 +9,6 @@ namespace Tintora {
 enum FileErrorNumber : int {
     NoFileError = 0,
     FileNotFound = 53,
-    FileAlreadyOpen = 55,
     DiskFull = 61,
     PermissionDenied = 70,
     PathFileAccessError = 75,

@@ -21,21 +21,23 @@ BrowserPanel::BrowserPanel(FormState &state, const ColorSources &sources,
 {
     setObjectName(QStringLiteral("FraBrowser"));
 
-    cmdPantone = addAssignment(QStringLiteral("cmdPantone"), tr("Pantone Color"),
-                               twipsRect(120, 240, 1215, 375), QStringLiteral("lblWebPantone"),
-                               twipsRect(1560, 360, 255, 135), sources.pantone, lblWebPantone);
-    cmdQB = addAssignment(QStringLiteral("cmdQB"), tr("QB Color"), twipsRect(120, 600, 1215, 375),
-                          QStringLiteral("lblWebQB"), twipsRect(1560, 720, 255, 135), sources.qb,
-                          lblWebQB);
-    cmdSwatch = addAssignment(QStringLiteral("cmdSwatch"), tr("Swatch Color"),
-                              twipsRect(120, 960, 1215, 375), QStringLiteral("lblWebSwatch"),
-                              twipsRect(1560, 1080, 255, 135), sources.swatch, lblWebSwatch);
-    cmdRGB = addAssignment(QStringLiteral("cmdRGB"), tr("RGB Color"),
-                           twipsRect(2160, 480, 1335, 375), QStringLiteral("lblWebRGB"),
-                           twipsRect(3720, 600, 255, 135), sources.rgb, lblWebRGB);
-    cmdWebHtml = addAssignment(QStringLiteral("cmdWebHtml"), tr("HTML Color"),
+    placePanel(this);
+
+    lblWebPantone = addAssignment(QStringLiteral("cmdPantone"), tr("Pantone Color"),
+                                  twipsRect(120, 240, 1215, 375), QStringLiteral("lblWebPantone"),
+                                  twipsRect(1560, 360, 255, 135), sources.pantone);
+    lblWebQB
+        = addAssignment(QStringLiteral("cmdQB"), tr("QB Color"), twipsRect(120, 600, 1215, 375),
+                        QStringLiteral("lblWebQB"), twipsRect(1560, 720, 255, 135), sources.qb);
+    lblWebSwatch = addAssignment(QStringLiteral("cmdSwatch"), tr("Swatch Color"),
+                                 twipsRect(120, 960, 1215, 375), QStringLiteral("lblWebSwatch"),
+                                 twipsRect(1560, 1080, 255, 135), sources.swatch);
+    lblWebRGB
+        = addAssignment(QStringLiteral("cmdRGB"), tr("RGB Color"), twipsRect(2160, 480, 1335, 375),
+                        QStringLiteral("lblWebRGB"), twipsRect(3720, 600, 255, 135), sources.rgb);
+    lblWebHtml = addAssignment(QStringLiteral("cmdWebHtml"), tr("HTML Color"),
                                twipsRect(2160, 840, 1335, 375), QStringLiteral("lblWebHtml"),
-                               twipsRect(3720, 960, 255, 135), sources.html, lblWebHtml);
+                               twipsRect(3720, 960, 255, 135), sources.html);
 
     chkFG = addCheckBox(QStringLiteral("chkFG"), tr("Text Color"), twipsRect(4440, 240, 1215, 255));
     chkBG = addCheckBox(QStringLiteral("chkBG"), tr("Back Color"), twipsRect(4440, 480, 1215, 255));
@@ -49,7 +51,7 @@ BrowserPanel::BrowserPanel(FormState &state, const ColorSources &sources,
     txtWebSample->setObjectName(QStringLiteral("txtWebSample"));
     txtWebSample->setGeometry(twipsRect(120, 1680, 5535, 765));
 
-    cmdWriteWeb = new QPushButton(tr("View Text Sample in Web Browser"), this);
+    auto *cmdWriteWeb = new QPushButton(tr("View Text Sample in Web Browser"), this);
     cmdWriteWeb->setObjectName(QStringLiteral("cmdWriteWeb"));
     cmdWriteWeb->setGeometry(twipsRect(360, 2640, 3135, 375));
     cmdRefresh = new QPushButton(tr("Refresh Web Page"), this);
@@ -76,25 +78,24 @@ BrowserPanel::BrowserPanel(FormState &state, const ColorSources &sources,
     connect(cmdRefresh, &QPushButton::clicked, brwVRN, &BrowserHost::reload);
 }
 
-QPushButton *BrowserPanel::addAssignment(const QString &name, const QString &caption,
-                                         QRect buttonGeometry, const QString &chipName,
-                                         QRect chipGeometry, QWidget *source, QLabel *&chip)
+QLabel *BrowserPanel::addAssignment(const QString &name, const QString &caption,
+                                    QRect buttonGeometry, const QString &chipName,
+                                    QRect chipGeometry, QWidget *source)
 {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setGeometry(buttonGeometry);
 
-    chip = makeLabel(this, chipName, QString(), chipGeometry);
+    QLabel *chip = makeLabel(this, chipName, QString(), chipGeometry);
     chip->setFrameStyle(QFrame::Box | QFrame::Plain);
     chip->setAutoFillBackground(true);
 
-    QLabel *assignedChip = chip;
-    connect(button, &QPushButton::clicked, this, [this, source, assignedChip] {
-        setBackColor(assignedChip, backColor(source));
+    connect(button, &QPushButton::clicked, this, [this, source, chip] {
+        setBackColor(chip, backColor(source));
         m_state.varWebColor = backColor(source);
     });
-    m_assignments.push_back({button, source, chip});
-    return button;
+    m_assignments.push_back({source, chip});
+    return chip;
 }
 
 QCheckBox *BrowserPanel::addCheckBox(const QString &name, const QString &caption, QRect geometry)
@@ -105,10 +106,34 @@ QCheckBox *BrowserPanel::addCheckBox(const QString &name, const QString &caption
     return box;
 }
 
-void BrowserPanel::refreshChips()
+void BrowserPanel::navigate(const QString &pagePath)
 {
+    brwVRN->navigate(pagePath);
+}
+
+void BrowserPanel::opened()
+{
+    // Each chip takes the colour its assignment button would assign now.
     for (const Assignment &assignment : m_assignments)
         setBackColor(assignment.chip, backColor(assignment.source));
+    // Starting the browser takes a few hundred milliseconds the first time: let the panel paint
+    // first.
+    QMetaObject::invokeMethod(brwVRN, &BrowserHost::activate, Qt::QueuedConnection);
+}
+
+void BrowserPanel::setStartValues()
+{
+    setForeColor(txtWebSample, kBlack);
+    setBackColor(txtWebSample, kWhite);
+    for (QLabel *chip : {lblWebHtml, lblWebPantone, lblWebQB, lblWebRGB, lblWebSwatch})
+        setBackColor(chip, kBlack);
+}
+
+void BrowserPanel::reset()
+{
+    // A box that was checked runs its handling as it goes off.
+    for (QCheckBox *box : {chkFG, chkBG, chkBold, chkItalics, chkUnderline})
+        box->setChecked(false);
 }
 
 void BrowserPanel::chkFG_Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/colorvalue.h"
+#include "panels/panelinterface.h"
 
 #include <QGroupBox>
 
@@ -27,7 +28,7 @@ struct ColorSources
 };
 
 // "Web Browser": tries a colour on a sample text and previews the sample as a web page.
-class BrowserPanel : public QGroupBox
+class BrowserPanel : public QGroupBox, public PanelInterface
 {
     Q_OBJECT
 
@@ -35,17 +36,35 @@ public:
     BrowserPanel(FormState &state, const ColorSources &sources, const QString &browserPluginPath,
                  QWidget *parent = nullptr);
 
-    // Each chip takes the colour its assignment button would assign now.
-    void refreshChips();
-
     // The page writer: writes the sample as the preview page and reloads the browser.
     void cmdWriteWeb_Click();
 
-    QPushButton *cmdPantone;
-    QPushButton *cmdQB;
-    QPushButton *cmdSwatch;
-    QPushButton *cmdRGB;
-    QPushButton *cmdWebHtml;
+    // Points the browser at the preview page; it loads once the panel first opens.
+    void navigate(const QString &pagePath);
+
+    QWidget *widget() override { return this; }
+    int openHeight() const override { return 5175; }
+    void opened() override;
+    void setStartValues() override;
+    void reset() override;
+
+private:
+    struct Assignment
+    {
+        QWidget *source;
+        QLabel *chip;
+    };
+
+    QLabel *addAssignment(const QString &name, const QString &caption, QRect buttonGeometry,
+                          const QString &chipName, QRect chipGeometry, QWidget *source);
+    QCheckBox *addCheckBox(const QString &name, const QString &caption, QRect geometry);
+    void chkFG_Click();
+    void chkBG_Click();
+    void toggleFontAttribute(void (QFont::*setter)(bool), bool (QFont::*getter)() const);
+    void reportWriteFailure(int errorNumber);
+
+    FormState &m_state;
+    std::vector<Assignment> m_assignments;
     QLabel *lblWebPantone;
     QLabel *lblWebQB;
     QLabel *lblWebSwatch;
@@ -57,29 +76,8 @@ public:
     QCheckBox *chkItalics;
     QCheckBox *chkUnderline;
     QLineEdit *txtWebSample;
-    QPushButton *cmdWriteWeb;
     QPushButton *cmdRefresh;
     BrowserHost *brwVRN;
-
-private:
-    struct Assignment
-    {
-        QPushButton *button;
-        QWidget *source;
-        QLabel *chip;
-    };
-
-    QPushButton *addAssignment(const QString &name, const QString &caption, QRect buttonGeometry,
-                               const QString &chipName, QRect chipGeometry, QWidget *source,
-                               QLabel *&chip);
-    QCheckBox *addCheckBox(const QString &name, const QString &caption, QRect geometry);
-    void chkFG_Click();
-    void chkBG_Click();
-    void toggleFontAttribute(void (QFont::*setter)(bool), bool (QFont::*getter)() const);
-    void reportWriteFailure(int errorNumber);
-
-    FormState &m_state;
-    std::vector<Assignment> m_assignments;
 };
 
 } // namespace Tintora

@@ -14,6 +14,7 @@ HelpPanel::HelpPanel(QWidget *parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("fraTextHelp"));
+    placePanel(this, 1080);
     setFrameStyle(QFrame::NoFrame);
     setAutoFillBackground(true);
     setBackColor(this, colorValue(255, 255, 192));
@@ -67,6 +68,16 @@ void HelpPanel::ShowAboutTitle()
 void HelpPanel::selectTopic(int index)
 {
     optHelp->button(index)->setChecked(true);
+}
+
+void HelpPanel::opened()
+{
+    ShowAboutTitle();
+}
+
+void HelpPanel::setStartValues()
+{
+    selectTopic(kContactTopic);
 }
 
 void HelpPanel::optHelp_Click()

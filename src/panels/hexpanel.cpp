@@ -13,6 +13,7 @@ HexPanel::HexPanel(FormState &state, QWidget *parent)
     , m_state(state)
 {
     setObjectName(QStringLiteral("fraHtml"));
+    placePanel(this);
 
     makeColorCaption(this, QStringLiteral("Label9"), tr("RED"), colorValue(255, 0, 0),
                      twipsRect(360, 240, 735, 255));
@@ -53,6 +54,26 @@ void HexPanel::HexScroller()
     txtHexRGB->setText(rgbNumber(m_state.intRed, m_state.intGreen, m_state.intBlue));
     txtHexNum->setText(m_state.strHexColor);
     txtHexDex->setText(QString::number(backColor(txtHex)));
+}
+
+QWidget *HexPanel::focusControl() const
+{
+    return hsHexRed;
+}
+
+QWidget *HexPanel::colorBox() const
+{
+    return txtHex;
+}
+
+void HexPanel::setStartValues()
+{
+    for (QScrollBar *bar : {hsHexRed, hsHexGreen, hsHexBlue})
+        bar->setValue(0);
+    txtHexNum->setText(htmlPlaceholder());
+    txtHexDex->setText(decimalPlaceholder());
+    txtHexRGB->setText(rgbPlaceholder());
+    setBackColor(txtHex, kBlack);
 }
 
 } // namespace Tintora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panels/panelinterface.h"
+
 #include <QGroupBox>
 
 class QLineEdit;
@@ -10,7 +12,7 @@ namespace Tintora {
 class FormState;
 
 // "HTML Colors": composes a web colour from three scroll bars and leads with its HTML Number.
-class HexPanel : public QGroupBox
+class HexPanel : public QGroupBox, public PanelInterface
 {
     Q_OBJECT
 
@@ -21,6 +23,14 @@ public:
     // the colour box's back colour.
     void HexScroller();
 
+    QWidget *widget() override { return this; }
+    int openHeight() const override { return 2115; }
+    QWidget *focusControl() const override;
+    void setStartValues() override;
+    QWidget *colorBox() const override;
+
+private:
+    FormState &m_state;
     QScrollBar *hsHexRed;
     QScrollBar *hsHexGreen;
     QScrollBar *hsHexBlue;
@@ -28,9 +38,6 @@ public:
     QLineEdit *txtHexNum;
     QLineEdit *txtHexRGB;
     QLineEdit *txtHexDex;
-
-private:
-    FormState &m_state;
 };
 
 } // namespace Tintora

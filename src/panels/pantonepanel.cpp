@@ -15,6 +15,7 @@ PantonePanel::PantonePanel(FormState &state, QWidget *parent)
     , m_state(state)
 {
     setObjectName(QStringLiteral("fraPantone"));
+    placePanel(this);
 
     vsPantone = makeScrollBar(this, QStringLiteral("vsPantone"), Qt::Vertical, kCatalogSize - 1,
                               twipsRect(120, 360, 735, 1215));
@@ -80,6 +81,27 @@ bool PantonePanel::showFirstEntry()
     setBackColor(txtPantone, vsPantone->value());
     setTextFromStart(txtPantoneNum, QString::number(vsPantone->value()));
     return true;
+}
+
+QWidget *PantonePanel::focusControl() const
+{
+    return vsPantone;
+}
+
+QWidget *PantonePanel::colorBox() const
+{
+    return txtPantone;
+}
+
+void PantonePanel::setStartValues()
+{
+    txtRgbPantone->setText(rgbPlaceholder());
+    txtHtmlPantone->setText(htmlPlaceholder());
+}
+
+void PantonePanel::reset()
+{
+    showFirstEntry();
 }
 
 void PantonePanel::cboPantoneList_Change()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panels/panelinterface.h"
+
 #include <QGroupBox>
 
 class QLineEdit;
@@ -10,7 +12,7 @@ namespace Tintora {
 class FormState;
 
 // "Pantone Colors": one scroll bar over the catalogue loaded at start-up.
-class PantonePanel : public QGroupBox
+class PantonePanel : public QGroupBox, public PanelInterface
 {
     Q_OBJECT
 
@@ -26,16 +28,22 @@ public:
     // the scroll bar's range; the steps after the failing one are not run.
     bool showFirstEntry();
 
-    QScrollBar *vsPantone;
-    QLineEdit *txtPantone;
-    QLineEdit *txtPantoneNum;
-    QLineEdit *txtRgbPantone;
-    QLineEdit *txtHtmlPantone;
+    QWidget *widget() override { return this; }
+    int openHeight() const override { return 1755; }
+    QWidget *focusControl() const override;
+    void setStartValues() override;
+    void reset() override;
+    QWidget *colorBox() const override;
 
 private:
     void cboPantoneList_Change();
 
     FormState &m_state;
+    QScrollBar *vsPantone;
+    QLineEdit *txtPantone;
+    QLineEdit *txtPantoneNum;
+    QLineEdit *txtRgbPantone;
+    QLineEdit *txtHtmlPantone;
 };
 
 } // namespace Tintora

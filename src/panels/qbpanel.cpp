@@ -14,6 +14,7 @@ QbPanel::QbPanel(FormState &state, QWidget *parent)
     , m_state(state)
 {
     setObjectName(QStringLiteral("fraQBcolors"));
+    placePanel(this);
 
     vsQB = makeScrollBar(this, QStringLiteral("vsQB"), Qt::Vertical, int(kQbColors.size()) - 1,
                          twipsRect(120, 240, 735, 1335));
@@ -41,6 +42,34 @@ void QbPanel::QBScroller()
     m_state.DecimalToRGB();
     txtRGBqb->setText(rgbNumber(m_state.intRed, m_state.intGreen, m_state.intBlue));
     txtHTMLqb->setText(m_state.strHexColor);
+}
+
+void QbPanel::showFirstColor()
+{
+    vsQB->setValue(0);
+    QBScroller();
+}
+
+QWidget *QbPanel::focusControl() const
+{
+    return vsQB;
+}
+
+QWidget *QbPanel::colorBox() const
+{
+    return txtQB;
+}
+
+void QbPanel::setStartValues()
+{
+    txtRGBqb->setText(rgbPlaceholder());
+    txtHTMLqb->setText(htmlPlaceholder());
+    setBackColor(txtQB, kBlack);
+}
+
+void QbPanel::reset()
+{
+    vsQB->setValue(0);
 }
 
 } // namespace Tintora

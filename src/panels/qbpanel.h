@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panels/panelinterface.h"
+
 #include <QGroupBox>
 
 class QLineEdit;
@@ -10,7 +12,7 @@ namespace Tintora {
 class FormState;
 
 // "QB Colors": one scroll bar over the sixteen QB colours.
-class QbPanel : public QGroupBox
+class QbPanel : public QGroupBox, public PanelInterface
 {
     Q_OBJECT
 
@@ -19,15 +21,23 @@ public:
 
     // Shows the QB colour chosen by the scroll bar with its number, RGB and HTML Numbers.
     void QBScroller();
+    // Puts the bar on colour 0 and shows it, whether or not the bar was there already.
+    void showFirstColor();
 
+    QWidget *widget() override { return this; }
+    int openHeight() const override { return 1755; }
+    QWidget *focusControl() const override;
+    void setStartValues() override;
+    void reset() override;
+    QWidget *colorBox() const override;
+
+private:
+    FormState &m_state;
     QScrollBar *vsQB;
     QLineEdit *txtQB;
     QLineEdit *txtQBnum;
     QLineEdit *txtRGBqb;
     QLineEdit *txtHTMLqb;
-
-private:
-    FormState &m_state;
 };
 
 } // namespace Tintora

@@ -13,6 +13,7 @@ RgbPanel::RgbPanel(FormState &state, QWidget *parent)
     , m_state(state)
 {
     setObjectName(QStringLiteral("fraRGB"));
+    placePanel(this);
 
     makeColorCaption(this, QStringLiteral("lblRed"), tr("RED"), colorValue(255, 0, 0),
                      twipsRect(480, 240, 495, 255));
@@ -58,6 +59,26 @@ void RgbPanel::RGBScroller()
     m_state.DecimalToRGB();
     txtHTML->setText(m_state.strHexColor);
     txtDecimal->setText(QString::number(backColor(txtRGB)));
+}
+
+QWidget *RgbPanel::focusControl() const
+{
+    return hsRed;
+}
+
+QWidget *RgbPanel::colorBox() const
+{
+    return txtRGB;
+}
+
+void RgbPanel::setStartValues()
+{
+    for (QScrollBar *bar : {hsRed, hsGreen, hsBlue})
+        bar->setValue(0);
+    txtRGBnum->setText(rgbPlaceholder());
+    txtDecimal->setText(decimalPlaceholder());
+    txtHTML->setText(htmlPlaceholder());
+    setBackColor(txtRGB, kBlack);
 }
 
 } // namespace Tintora

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "panels/panelinterface.h"
+
 #include <QGroupBox>
 
-class QLabel;
 class QLineEdit;
 class QScrollBar;
 
@@ -11,7 +12,7 @@ namespace Tintora {
 class FormState;
 
 // "RGB Colors": mixes a colour from three scroll bars and shows it with its three notations.
-class RgbPanel : public QGroupBox
+class RgbPanel : public QGroupBox, public PanelInterface
 {
     Q_OBJECT
 
@@ -22,6 +23,14 @@ public:
     // Decimal Numbers from the colour box's back colour.
     void RGBScroller();
 
+    QWidget *widget() override { return this; }
+    int openHeight() const override { return 2115; }
+    QWidget *focusControl() const override;
+    void setStartValues() override;
+    QWidget *colorBox() const override;
+
+private:
+    FormState &m_state;
     QScrollBar *hsRed;
     QScrollBar *hsGreen;
     QScrollBar *hsBlue;
@@ -29,9 +38,6 @@ public:
     QLineEdit *txtRGBnum;
     QLineEdit *txtHTML;
     QLineEdit *txtDecimal;
-
-private:
-    FormState &m_state;
 };
 
 } // namespace Tintora

@@ -14,6 +14,7 @@ SwatchPanel::SwatchPanel(FormState &state, QWidget *parent)
     , m_state(state)
 {
     setObjectName(QStringLiteral("fraSwatches"));
+    placePanel(this);
 
     picTintora = new SwatchPicture(QStringLiteral("picTintora"),
                                    QImage(QStringLiteral(":/pictures/swatch-colors.png")), this);
@@ -70,6 +71,24 @@ void SwatchPanel::pick(SwatchPicture *picture, QPoint point)
     m_state.DecimalToRGB();
     txtColorRgb->setText(rgbNumber(m_state.intRed, m_state.intGreen, m_state.intBlue));
     txtColorHtml->setText(m_state.strHexColor);
+}
+
+QWidget *SwatchPanel::focusControl() const
+{
+    return picTintora;
+}
+
+QWidget *SwatchPanel::colorBox() const
+{
+    return txtColor;
+}
+
+void SwatchPanel::setStartValues()
+{
+    txtColorDecimal->setText(decimalPlaceholder());
+    txtColorRgb->setText(rgbPlaceholder());
+    txtColorHtml->setText(htmlPlaceholder());
+    setBackColor(txtColor, kBlack);
 }
 
 } // namespace Tintora

@@ -121,6 +121,12 @@ QScrollBar *makeScrollBar(QWidget *parent, const QString &name, Qt::Orientation 
     return bar;
 }
 
+void placePanel(QWidget *panel, int topTwips)
+{
+    panel->setGeometry(twipsRect(120, topTwips, 5775, 0));
+    panel->hide();
+}
+
 void setTextFromStart(QLineEdit *box, const QString &text)
 {
     box->setText(text);

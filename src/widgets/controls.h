@@ -44,6 +44,8 @@ QLineEdit *makeReadOnlyBox(QWidget *parent, const QString &name, QRect twipsGeom
 void setTextFromStart(QLineEdit *box, const QString &text);
 // A box without text whose back colour shows a colour; it takes no focus and no typing.
 QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twipsGeometry);
+// Puts a panel at its place below the banner, closed: hidden and without height.
+void placePanel(QWidget *panel, int topTwips = 960);
 QScrollBar *makeScrollBar(QWidget *parent, const QString &name, Qt::Orientation orientation,
                           int maximum, QRect twipsGeometry);
 

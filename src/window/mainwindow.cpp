@@ -7,9 +7,7 @@
 #include "panels/qbpanel.h"
 #include "panels/rgbpanel.h"
 #include "panels/swatchpanel.h"
-#include "widgets/browserhost.h"
 #include "widgets/controls.h"
-#include "widgets/swatchpicture.h"
 #include "window/paneltoolbar.h"
 #include "window/splashwindow.h"
 
@@ -17,8 +15,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QScrollBar>
 #include <QStandardPaths>
 #include <QToolButton>
 
@@ -29,8 +25,7 @@ namespace Tintora {
 
 namespace {
 
-// The outer heights that the program sets, in twips.
-constexpr int kClosedHeight = 1695;
+// Room above an open panel: the outer height of an open window is the panel's height plus this.
 constexpr int kOpenExtraHeight = 2000;
 // Title bar, menu bar and borders: the window system draws the title bar and the borders, and
 // the menu bar lies inside the window, so the client area gets the rest.
@@ -71,10 +66,10 @@ MainWindow::MainWindow(ProgramSetup setup)
     m_toolbar->setGeometry(twipsRect(0, 0, kClientWidth, 465));
     connect(m_toolbar, &PanelToolbar::buttonClick, this, &MainWindow::tlbFirst_ButtonClick);
 
-    m_banner
+    QLabel *banner
         = makeLabel(client, QStringLiteral("Image1"), QString(), twipsRect(120, 480, 5895, 495));
-    m_banner->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.png")));
-    m_banner->setScaledContents(true);
+    banner->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.png")));
+    banner->setScaledContents(true);
 
     buildPanels(client);
 
@@ -99,39 +94,13 @@ void MainWindow::buildPanels(QWidget *client)
 {
     m_qb = new QbPanel(m_state, client);
     m_pantone = new PantonePanel(m_state, client);
-    m_rgb = new RgbPanel(m_state, client);
-    m_hex = new HexPanel(m_state, client);
-    m_swatches = new SwatchPanel(m_state, client);
-    const ColorSources sources {m_pantone->txtPantone, m_qb->txtQB, m_rgb->txtRGB, m_hex->txtHex,
-                                m_swatches->txtColor};
+    auto *rgb = new RgbPanel(m_state, client);
+    auto *hex = new HexPanel(m_state, client);
+    auto *swatches = new SwatchPanel(m_state, client);
+    const ColorSources sources {m_pantone->colorBox(), m_qb->colorBox(), rgb->colorBox(),
+                                hex->colorBox(), swatches->colorBox()};
     m_browser = new BrowserPanel(m_state, sources, m_setup.browserPluginPath, client);
-    m_help = new HelpPanel(client);
-
-    // Index 1 to 7 of the toolbar, in order.
-    m_slots = {
-        {m_qb, 1755, m_qb->vsQB, {}, {}},
-        {m_pantone, 1755, m_pantone->vsPantone, {}, {}},
-        {m_rgb, 2115, m_rgb->hsRed, {}, {}},
-        {m_hex, 2115, m_hex->hsHexRed, {}, {}},
-        {m_swatches, 3615, m_swatches->picTintora, {}, {}},
-        {m_browser,
-         5175,
-         nullptr,
-         {},
-         [this] {
-             m_browser->refreshChips();
-             // Starting the browser takes a few hundred milliseconds the first time: let the
-             // panel paint first.
-             QMetaObject::invokeMethod(m_browser->brwVRN, &BrowserHost::activate,
-                                       Qt::QueuedConnection);
-         }},
-        {m_help, 3855, nullptr, [this] { m_help->ShowAboutTitle(); }, {}},
-    };
-    for (const PanelSlot &slot : m_slots) {
-        const int top = slot.panel == m_help ? 1080 : 960;
-        slot.panel->setGeometry(twipsRect(120, top, 5775, 0));
-        slot.panel->hide();
-    }
+    m_panels = {m_qb, m_pantone, rgb, hex, swatches, m_browser, new HelpPanel(client)};
 }
 
 void MainWindow::setOuterHeight(int twips)
@@ -140,25 +109,16 @@ void MainWindow::setOuterHeight(int twips)
     resize(width(), menuBar()->sizeHint().height() + client);
 }
 
-int MainWindow::clientHeightPixels() const
-{
-    return height() - menuBar()->sizeHint().height();
-}
-
 void MainWindow::tlbFirst_ButtonClick(int index)
 {
-    if (index < 1 || index > int(m_slots.size())) {
-        QMessageBox::information(this, QCoreApplication::applicationName(),
-                                 tr("Tintora Systems Management"));
-        return;
-    }
-    const PanelSlot &slot = m_slots.at(index - 1);
+    PanelInterface &panel = *m_panels.at(index - 1);
+    QWidget *frame = panel.widget();
     if (!m_toolbar->button(index)->isChecked()) {
         for (int i = 1; i <= m_toolbar->buttonCount(); ++i)
             m_toolbar->button(i)->setEnabled(true);
         m_mnuFileReset->setEnabled(true);
-        slot.panel->resize(slot.panel->width(), 0);
-        slot.panel->hide();
+        frame->resize(frame->width(), 0);
+        frame->hide();
         setOuterHeight(kClosedHeight);
         return;
     }
@@ -167,15 +127,12 @@ void MainWindow::tlbFirst_ButtonClick(int index)
             m_toolbar->button(i)->setEnabled(false);
     }
     m_mnuFileReset->setEnabled(false);
-    if (slot.beforeShow)
-        slot.beforeShow();
-    slot.panel->resize(slot.panel->width(), pixels(slot.openHeight));
-    slot.panel->show();
-    setOuterHeight(twips(slot.panel->height()) + kOpenExtraHeight);
-    if (slot.focus)
-        slot.focus->setFocus(Qt::OtherFocusReason);
-    if (slot.afterOpen)
-        slot.afterOpen();
+    frame->resize(frame->width(), pixels(panel.openHeight()));
+    frame->show();
+    setOuterHeight(twips(frame->height()) + kOpenExtraHeight);
+    if (QWidget *focus = panel.focusControl())
+        focus->setFocus(Qt::OtherFocusReason);
+    panel.opened();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

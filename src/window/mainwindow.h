@@ -9,19 +9,16 @@
 #include <vector>
 
 class QAction;
-class QLabel;
 
 namespace Tintora {
 
 class BrowserPanel;
 class HelpPanel;
-class HexPanel;
 class PanelToolbar;
 class PantonePanel;
+class PanelInterface;
 class QbPanel;
-class RgbPanel;
 class SplashWindow;
-class SwatchPanel;
 
 // Where the program finds its files, and how it ends the process.
 struct ProgramSetup
@@ -35,6 +32,9 @@ struct ProgramSetup
     // data folder, and ending ends the process at once.
     static ProgramSetup installed();
 };
+
+// The outer height of the window with no panel open, in twips: menu bar, toolbar and banner.
+constexpr int kClosedHeight = 1695;
 
 // frmDaskTime: menu, toolbar, banner and the seven panels below it, one of them open at a time.
 class MainWindow : public QMainWindow
@@ -54,40 +54,24 @@ public:
     // Returns every value to its start value and rewrites the preview page.
     void mnuFileReset_Click();
 
-    // The window height as the program sets it: the outer height in twips, of which the title
-    // bar, the menu bar and the borders take 690.
-    void setOuterHeight(int twips);
-    int clientHeightPixels() const;
-
     FormState &state() { return m_state; }
     PanelToolbar *tlbFirst() const { return m_toolbar; }
     SplashWindow *frmLoading() const { return m_splash.get(); }
-    QbPanel *qbPanel() const { return m_qb; }
-    PantonePanel *pantonePanel() const { return m_pantone; }
-    RgbPanel *rgbPanel() const { return m_rgb; }
-    HexPanel *hexPanel() const { return m_hex; }
-    SwatchPanel *swatchPanel() const { return m_swatches; }
-    BrowserPanel *browserPanel() const { return m_browser; }
-    HelpPanel *helpPanel() const { return m_help; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    struct PanelSlot
-    {
-        QWidget *panel;
-        int openHeight; // twips
-        QWidget *focus;
-        std::function<void()> beforeShow;
-        std::function<void()> afterOpen;
-    };
-
     void buildMenu();
     void buildPanels(QWidget *client);
     void tlbFirst_ButtonClick(int index);
     bool LoadPantoneFiles();
+    // The last steps of start-up, which Reset repeats: every panel's start values, then the
+    // window's own.
     void setStartValues();
+    // The window height as the program sets it: the outer height in twips, of which the title
+    // bar, the menu bar and the borders take 690.
+    void setOuterHeight(int twips);
     SplashWindow &splash();
 
     ProgramSetup m_setup;
@@ -97,15 +81,10 @@ private:
 
     QAction *m_mnuFileReset = nullptr;
     PanelToolbar *m_toolbar = nullptr;
-    QLabel *m_banner = nullptr;
     QbPanel *m_qb = nullptr;
     PantonePanel *m_pantone = nullptr;
-    RgbPanel *m_rgb = nullptr;
-    HexPanel *m_hex = nullptr;
-    SwatchPanel *m_swatches = nullptr;
     BrowserPanel *m_browser = nullptr;
-    HelpPanel *m_help = nullptr;
-    std::vector<PanelSlot> m_slots; // by toolbar index - 1
+    std::vector<PanelInterface *> m_panels; // in toolbar order; Qt's parent owns them
 };
 
 } // namespace Tintora

@@ -2,15 +2,9 @@
 
 #include "window/mainwindow.h"
 
-#include "core/helptexts.h"
 #include "panels/browserpanel.h"
-#include "panels/helppanel.h"
-#include "panels/pantonepanel.h"
-#include "panels/qbpanel.h"
 #include "window/paneltoolbar.h"
 
-#include <QCheckBox>
-#include <QScrollBar>
 #include <QToolButton>
 
 namespace Tintora {
@@ -24,20 +18,11 @@ void MainWindow::mnuFileReset_Click()
     m_state.intBlue = 0;
     m_state.strHexColor.clear();
 
-    // A box that was checked runs its handling as it goes off.
-    for (QCheckBox *box : {m_browser->chkFG, m_browser->chkBG, m_browser->chkBold,
-                           m_browser->chkItalics, m_browser->chkUnderline})
-        box->setChecked(false);
-
-    // The catalogue stays loaded; only its first entry is selected again.
-    m_pantone->showFirstEntry();
+    // The catalogue stays loaded and the browser on its page: each panel undoes its own choices.
+    for (PanelInterface *panel : m_panels)
+        panel->reset();
     m_state.cboHtml.setCurrentIndex(0);
-    m_qb->vsQB->setValue(0);
-
     setStartValues();
-    m_state.blnMouseUp = true;
-    m_help->selectTopic(kContactTopic);
-    setOuterHeight(1695);
 
     // Raising a button here must not run the toolbar's handling: no panel opens or closes.
     for (int index = 1; index <= m_toolbar->buttonCount(); ++index) {

@@ -33,21 +33,14 @@ void TestNumericValue::leadingNumber_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
 
-    QTest::newRow("integer") << "255" << 255.0;
     QTest::newRow("blanks before") << "  \t42" << 42.0;
-    QTest::newRow("plus sign") << "+12" << 12.0;
     QTest::newRow("minus sign after blanks") << "  -3" << -3.0;
     QTest::newRow("fraction") << "12.5" << 12.5;
-    QTest::newRow("point without fraction") << "7." << 7.0;
     QTest::newRow("fraction without whole part") << "-.5" << -0.5;
-    QTest::newRow("text after number") << "12abc" << 12.0;
     QTest::newRow("second point ends number") << "1.2.3" << 1.2;
     QTest::newRow("comma is no decimal point") << "1,5" << 1.0;
-    QTest::newRow("exponent not read") << "-3.5e2" << -3.5;
     QTest::newRow("catalogue number") << "2225 C" << 2225.0;
     QTest::newRow("catalogue name") << "Yellow C" << 0.0;
-    QTest::newRow("name with number inside") << "Warm Gray 3 C" << 0.0;
-    QTest::newRow("empty") << QString() << 0.0;
     QTest::newRow("sign only") << "-" << 0.0;
     QTest::newRow("two signs") << "+-5" << 0.0;
     QTest::newRow("non-ASCII digit") << "\u0663" << 0.0;
@@ -74,25 +67,18 @@ void TestNumericValue::toInteger_data()
     QTest::addColumn<QVariant>("int32");
 
     const QVariant none;
-    QTest::newRow("0.5") << 0.5 << 0.0 << QVariant(0) << QVariant(0);
     QTest::newRow("12.5") << 12.5 << 12.0 << QVariant(12) << QVariant(12);
     QTest::newRow("13.5") << 13.5 << 14.0 << QVariant(14) << QVariant(14);
-    QTest::newRow("-2.5") << -2.5 << -2.0 << QVariant(-2) << QVariant(-2);
-    QTest::newRow("above half") << -2.6 << -3.0 << QVariant(-3) << QVariant(-3);
     // Adding a half and flooring gets these two wrong.
     QTest::newRow("just below half") << 0.49999999999999994 << 0.0 << QVariant(0) << QVariant(0);
     QTest::newRow("beyond fraction precision")
         << 4503599627370497.0 << 4503599627370497.0 << none << none;
     QTest::newRow("half above 16 bits") << 32767.5 << 32768.0 << none << QVariant(32768);
-    QTest::newRow("half below 16 bits")
-        << -32768.5 << -32768.0 << QVariant(-32768) << QVariant(-32768);
     // Casting would wrap these to small numbers.
     QTest::newRow("65536") << 65536.0 << 65536.0 << none << QVariant(65536);
-    QTest::newRow("2^32") << 4294967296.0 << 4294967296.0 << none << none;
     QTest::newRow("half above 32 bits") << 2147483647.5 << 2147483648.0 << none << none;
     QTest::newRow("half below 32 bits")
         << -2147483648.5 << -2147483648.0 << none << QVariant(-2147483648LL);
-    QTest::newRow("huge") << 1e300 << 1e300 << none << none;
     QTest::newRow("not a number") << qQNaN() << qQNaN() << none << none;
 }
 

@@ -1,12 +1,14 @@
 #include "testsupport.h"
 
+#include "window/paneltoolbar.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QStyle>
-#include <QStyleOptionSlider>
+#include <QPainter>
 #include <QTest>
+#include <QToolButton>
 
 #include <cerrno>
 #include <cstring>
@@ -86,6 +88,58 @@ bool TestWindow::loadAndShow() const
     return QTest::qWaitForWindowActive(window.get());
 }
 
+QImage windowPicture(Tintora::MainWindow &window, int index)
+{
+    QAbstractButton *button = index > 0 ? window.tlbFirst()->button(index) : nullptr;
+    if (button)
+        QTest::mouseClick(button, Qt::LeftButton);
+    // Away from the toolbar, so that no button is drawn as under the mouse.
+    QTest::mouseMove(&window, QPoint(window.width() - 1, window.height() - 1));
+    QImage picture = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto *browser = window.findChild<QWidget *>(QStringLiteral("brwVRN"));
+    if (browser && browser->isVisible()) {
+        QPainter(&picture).fillRect(QRect(browser->mapTo(&window, QPoint()), browser->size()),
+                                    Qt::magenta);
+    }
+    if (button)
+        QTest::mouseClick(button, Qt::LeftButton);
+    return picture;
+}
+
+QString pictureDifference(const QImage &actual, const QImage &expected)
+{
+    if (actual.size() != expected.size()) {
+        return QStringLiteral("size %1x%2, expected %3x%4")
+            .arg(actual.width())
+            .arg(actual.height())
+            .arg(expected.width())
+            .arg(expected.height());
+    }
+    const QImage a = actual.convertToFormat(QImage::Format_RGB32);
+    const QImage b = expected.convertToFormat(QImage::Format_RGB32);
+    qsizetype differing = 0;
+    QPoint first;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
+                    + std::abs(qBlue(p) - qBlue(q))
+                > 96) {
+                if (differing++ == 0)
+                    first = QPoint(x, y);
+            }
+        }
+    }
+    // A few pixels of antialiasing may differ; a moved or recoloured control changes many more.
+    if (differing <= 16)
+        return {};
+    return QStringLiteral("%1 pixels differ, the first at (%2, %3)")
+        .arg(differing)
+        .arg(first.x())
+        .arg(first.y());
+}
+
 MessageBoxWatcher::MessageBoxWatcher()
 {
     connect(&m_timer, &QTimer::timeout, this, &MessageBoxWatcher::poll);
@@ -99,49 +153,6 @@ void MessageBoxWatcher::poll()
         return;
     m_messages.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
     box->done(QMessageBox::Ok);
-}
-
-namespace {
-
-QRect subControlRect(QScrollBar *bar, QStyle::SubControl control)
-{
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.subControls = QStyle::SC_All;
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.upsideDown = bar->invertedAppearance();
-    if (bar->orientation() == Qt::Horizontal)
-        option.state |= QStyle::State_Horizontal;
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, control, bar);
-}
-
-} // namespace
-
-void clickArrow(QScrollBar *bar, bool towardsMaximum)
-{
-    const QRect arrow = subControlRect(
-        bar, towardsMaximum ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, arrow.center());
-}
-
-void dragThumb(QScrollBar *bar, int distance, int steps, const std::function<void()> &atEachStep)
-{
-    QPoint position = subControlRect(bar, QStyle::SC_ScrollBarSlider).center();
-    QTest::mousePress(bar, Qt::LeftButton, {}, position);
-    const QPoint step = bar->orientation() == Qt::Horizontal ? QPoint(distance / steps, 0)
-                                                             : QPoint(0, distance / steps);
-    for (int i = 0; i < steps; ++i) {
-        position += step;
-        QTest::mouseMove(bar, position);
-        atEachStep();
-    }
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, position);
 }
 
 TinyDisk::TinyDisk(const QString &folder)

@@ -4,11 +4,8 @@
 
 #include <QMessageBox>
 #include <QObject>
-#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
-
-#include <functional>
 
 #include <memory>
 #include <optional>
@@ -49,6 +46,14 @@ struct TestWindow
     std::unique_ptr<Tintora::MainWindow> window;
 };
 
+// The window as the user sees it with the panel of toolbar button index open (0: none open). The
+// panel is closed again afterwards. The browser's place is blanked, since without the browser it
+// names the temporary program folder.
+QImage windowPicture(Tintora::MainWindow &window, int index);
+
+// Empty when two pictures match up to a little antialiasing, else what differs.
+QString pictureDifference(const QImage &actual, const QImage &expected);
+
 // Answers every modal message box as it appears with OK, and keeps what it said.
 class MessageBoxWatcher : public QObject
 {
@@ -73,11 +78,6 @@ private:
     QTimer m_timer;
     QList<Message> m_messages;
 };
-
-// Drives a scroll bar as a user does: a click on an arrow, or a drag of the thumb in steps of
-// a few pixels along the bar, calling atEachStep after every move with the button still held.
-void clickArrow(QScrollBar *bar, bool towardsMaximum);
-void dragThumb(QScrollBar *bar, int distance, int steps, const std::function<void()> &atEachStep);
 
 // A tiny disk (a 12 KiB tmpfs) mounted on an existing folder, so that a test can fill it without
 // touching the machine's disks; unmounted again however the test ends. Mounting needs root.

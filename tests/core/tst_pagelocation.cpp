@@ -1,0 +1,118 @@
+#include "testsupport.h"
+
+#include "core/programfolder.h"
+
+#include <QDir>
+#include <QScopeGuard>
+#include <QTest>
+
+using namespace Tintora;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kShipped = u"Webdask/WebDask.html"_s;
+const QString kCopy = u"user-data/Webdask/WebDask.html"_s;
+constexpr auto kReadOnlyFolder = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
+    | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+
+// What stands where the user's data folder or its copy of the page would go.
+enum class Data { Nothing, FileInTheWay, Relative, FolderAtTheCopy, CopyMadeEarlier };
+
+} // namespace
+
+// Which preview page the program shows and rewrites. Read-only means by the permission bits,
+// which root honours here as the page writer does.
+class TestPageLocation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void chosenPage_data();
+    void chosenPage();
+};
+
+void TestPageLocation::chosenPage_data()
+{
+    QTest::addColumn<QString>("removed");
+    QTest::addColumn<bool>("readOnlyPage");
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::addColumn<Data>("data");
+    QTest::addColumn<QString>("expected"); // relative to the program folder
+    QTest::addColumn<QByteArray>("copy"); // what the user's copy holds afterwards; null: none
+
+    const QByteArray shipped = TestSupport::ProgramFolder().read(kShipped);
+    QTest::newRow("writable program folder: the shipped page")
+        << QString() << false << false << Data::Nothing << kShipped << QByteArray();
+    QTest::newRow("read-only program folder: a copy in the data folder")
+        << QString() << false << true << Data::Nothing << kCopy << shipped;
+    QTest::newRow("regression: a read-only shipped page gave a read-only copy")
+        << QString() << true << true << Data::Nothing << kCopy << shipped;
+    QTest::newRow("read-only page in a writable folder: kept, the writer refuses it")
+        << QString() << true << false << Data::Nothing << kShipped << QByteArray();
+    QTest::newRow("missing folder: the missing page, reported at start-up")
+        << u"Webdask"_s << false << false << Data::Nothing << u"WebDask/WebDask.html"_s
+        << QByteArray();
+    QTest::newRow("nothing to copy: the missing page")
+        << kShipped << false << true << Data::Nothing << kShipped << QByteArray();
+    QTest::newRow("data folder unusable: the shipped page")
+        << QString() << false << true << Data::FileInTheWay << kShipped << QByteArray();
+    QTest::newRow("relative data folder: the shipped page, nothing made in the working folder")
+        << QString() << false << true << Data::Relative << kShipped << QByteArray();
+    QTest::newRow("a folder where the copy belongs: the shipped page")
+        << QString() << false << true << Data::FolderAtTheCopy << kShipped << QByteArray();
+    QTest::newRow("copy made earlier: kept as the user left it")
+        << QString() << false << true << Data::CopyMadeEarlier << kCopy
+        << QByteArray("the user's last page");
+}
+
+void TestPageLocation::chosenPage()
+{
+    QFETCH(QString, removed);
+    QFETCH(bool, readOnlyPage);
+    QFETCH(bool, readOnlyFolder);
+    QFETCH(Data, data);
+    QFETCH(QString, expected);
+    QFETCH(QByteArray, copy);
+    const TestSupport::ProgramFolder folder;
+    const QString webdask = folder.filePath(u"Webdask"_s);
+    QString dataFolder = folder.filePath(u"user-data"_s);
+    const QString workingFolder = QDir::currentPath();
+    const auto restore = qScopeGuard([&] {
+        QDir::setCurrent(workingFolder);
+        QFile::setPermissions(webdask, kReadOnlyFolder | QFile::WriteOwner);
+    });
+
+    if (!removed.isEmpty())
+        folder.remove(removed);
+    if (readOnlyPage)
+        QVERIFY(QFile::setPermissions(folder.filePath(kShipped), QFile::ReadOwner));
+    if (data == Data::FileInTheWay)
+        folder.write(u"user-data"_s, "a file where the data folder should be");
+    if (data == Data::Relative) {
+        dataFolder = u"user-data"_s;
+        QVERIFY(QDir::setCurrent(folder.path()));
+    }
+    if (data == Data::FolderAtTheCopy)
+        QVERIFY(QDir().mkpath(folder.filePath(kCopy)));
+    if (data == Data::CopyMadeEarlier) {
+        QVERIFY(QDir().mkpath(folder.filePath(u"user-data/Webdask"_s)));
+        folder.write(kCopy, copy);
+    }
+    if (readOnlyFolder)
+        QVERIFY(QFile::setPermissions(webdask, kReadOnlyFolder));
+
+    const QString chosen = previewPagePath(folder.path(), dataFolder);
+    QCOMPARE(chosen, folder.filePath(expected));
+    if (copy.isNull()) {
+        QVERIFY(!QFileInfo(folder.filePath(kCopy)).isFile());
+        return;
+    }
+    QCOMPARE(folder.read(kCopy), copy);
+    QVERIFY(QFile::permissions(chosen).testFlag(QFile::WriteOwner));
+    QCOMPARE(QDir(folder.filePath(u"user-data/Webdask"_s)).entryList(QDir::Files | QDir::Hidden),
+             QStringList {u"WebDask.html"_s});
+}
+
+QTEST_MAIN(TestPageLocation)
+#include "tst_pagelocation.moc"
