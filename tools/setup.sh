@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
     libbenchmark-dev libx11-dev libxtst-dev jq
     xvfb xauth xdotool x11-utils
+    dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev file
     fonts-liberation2 fonts-dejavu-core
 )

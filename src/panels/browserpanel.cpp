@@ -50,6 +50,7 @@ BrowserPanel::BrowserPanel(FormState &state, const ColorSources &sources,
     txtWebSample = new QLineEdit(tr("Text Sample"), this);
     txtWebSample->setObjectName(QStringLiteral("txtWebSample"));
     txtWebSample->setGeometry(twipsRect(120, 1680, 5535, 765));
+    txtWebSample->setAccessibleName(tr("Sample text"));
 
     auto *cmdWriteWeb = new QPushButton(tr("View Text Sample in Web Browser"), this);
     cmdWriteWeb->setObjectName(QStringLiteral("cmdWriteWeb"));
@@ -63,6 +64,7 @@ BrowserPanel::BrowserPanel(FormState &state, const ColorSources &sources,
     brwVRN = new BrowserHost(browserPluginPath, this);
     brwVRN->setObjectName(QStringLiteral("brwVRN"));
     brwVRN->setGeometry(twipsRect(120, 3600, 5535, 1335));
+    brwVRN->setAccessibleName(tr("Web page preview"));
 
     // The boxes react to their state, so a value set by the program (Reset) runs the same
     // handling as a click, and only when the value really changes.
@@ -87,6 +89,7 @@ QLabel *BrowserPanel::addAssignment(const QString &name, const QString &caption,
     button->setGeometry(buttonGeometry);
 
     QLabel *chip = makeLabel(this, chipName, QString(), chipGeometry);
+    chip->setAccessibleName(tr("%1 patch").arg(caption));
     chip->setFrameStyle(QFrame::Box | QFrame::Plain);
     chip->setAutoFillBackground(true);
 

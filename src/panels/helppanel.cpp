@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 
 namespace Tintora {
 
@@ -14,6 +15,8 @@ HelpPanel::HelpPanel(QWidget *parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("fraTextHelp"));
+    // The frame has no caption to name it after, unlike the other panels.
+    setAccessibleName(tr("Help"));
     placePanel(this, 1080);
     setFrameStyle(QFrame::NoFrame);
     setAutoFillBackground(true);
@@ -41,8 +44,10 @@ HelpPanel::HelpPanel(QWidget *parent)
     }
 
     // A margin in the control colour around the text box.
-    QLabel *margin
-        = makeLabel(this, QStringLiteral("Label19"), QString(), twipsRect(1560, 960, 4095, 2775));
+    // A plain widget rather than an empty label, so that a screen reader passes over it.
+    auto *margin = new QWidget(this);
+    margin->setObjectName(QStringLiteral("Label19"));
+    margin->setGeometry(twipsRect(1560, 960, 4095, 2775));
     margin->setAutoFillBackground(true);
     margin->setBackgroundRole(QPalette::Button);
 
@@ -50,6 +55,8 @@ HelpPanel::HelpPanel(QWidget *parent)
     txtHelpOutput->setObjectName(QStringLiteral("txtHelpOutput"));
     txtHelpOutput->setGeometry(twipsRect(1680, 1080, 3855, 2535));
     txtHelpOutput->setReadOnly(true);
+    txtHelpOutput->setAccessibleName(tr("Help text"));
+    txtHelpOutput->verticalScrollBar()->setAccessibleName(tr("Help text"));
     txtHelpOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtHelpOutput->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 

@@ -18,28 +18,31 @@ HexPanel::HexPanel(FormState &state, QWidget *parent)
     makeColorCaption(this, QStringLiteral("Label9"), tr("RED"), colorValue(255, 0, 0),
                      twipsRect(360, 240, 735, 255));
     hsHexRed = makeScrollBar(this, QStringLiteral("hsHexRed"), Qt::Horizontal, 255,
-                             twipsRect(240, 480, 975, 255));
+                             twipsRect(240, 480, 975, 255), tr("Red"));
     makeColorCaption(this, QStringLiteral("Label12"), tr("GREEN"), colorValue(0, 128, 0),
                      twipsRect(360, 840, 735, 255));
     hsHexGreen = makeScrollBar(this, QStringLiteral("hsHexGreen"), Qt::Horizontal, 255,
-                               twipsRect(240, 1080, 975, 255));
+                               twipsRect(240, 1080, 975, 255), tr("Green"));
     makeColorCaption(this, QStringLiteral("Label14"), tr("BLUE"), colorValue(0, 0, 192),
                      twipsRect(360, 1440, 735, 255));
     hsHexBlue = makeScrollBar(this, QStringLiteral("hsHexBlue"), Qt::Horizontal, 255,
-                              twipsRect(240, 1680, 975, 255));
+                              twipsRect(240, 1680, 975, 255), tr("Blue"));
 
-    txtHex = makeColorBox(this, QStringLiteral("txtHex"), twipsRect(1440, 240, 975, 1695));
+    txtHex = makeColorBox(this, QStringLiteral("txtHex"), twipsRect(1440, 240, 975, 1695),
+                          tr("HTML color patch"));
 
-    makeLabel(this, QStringLiteral("Label15"), tr("HTML Number"), twipsRect(2640, 480, 1335, 255))
-        ->setFont(defaultFont(8.25, true));
-    txtHexNum = makeReadOnlyBox(this, QStringLiteral("txtHexNum"), twipsRect(3960, 360, 1695, 375));
+    QLabel *numberCaption = makeLabel(this, QStringLiteral("Label15"), tr("HTML Number"),
+                                      twipsRect(2640, 480, 1335, 255));
+    numberCaption->setFont(defaultFont(8.25, true));
+    txtHexNum = makeReadOnlyBox(this, QStringLiteral("txtHexNum"), twipsRect(3960, 360, 1695, 375),
+                                numberCaption);
     txtHexNum->setFont(defaultFont(8.25, true));
-    makeLabel(this, QStringLiteral("Label16"), tr("RGB Number"), twipsRect(2640, 1080, 1095, 255));
-    txtHexRGB = makeReadOnlyBox(this, QStringLiteral("txtHexRGB"), twipsRect(3960, 960, 1695, 375));
-    makeLabel(this, QStringLiteral("Label17"), tr("Decimal Number"),
-              twipsRect(2640, 1680, 1215, 255));
-    txtHexDex
-        = makeReadOnlyBox(this, QStringLiteral("txtHexDex"), twipsRect(3960, 1560, 1695, 375));
+    txtHexRGB = makeReadOnlyBox(this, QStringLiteral("txtHexRGB"), twipsRect(3960, 960, 1695, 375),
+                                makeLabel(this, QStringLiteral("Label16"), tr("RGB Number"),
+                                          twipsRect(2640, 1080, 1095, 255)));
+    txtHexDex = makeReadOnlyBox(this, QStringLiteral("txtHexDex"), twipsRect(3960, 1560, 1695, 375),
+                                makeLabel(this, QStringLiteral("Label17"), tr("Decimal Number"),
+                                          twipsRect(2640, 1680, 1215, 255)));
 
     // valueChanged also comes for each thumb position of a drag.
     for (QScrollBar *bar : {hsHexRed, hsHexGreen, hsHexBlue})

@@ -18,20 +18,24 @@ PantonePanel::PantonePanel(FormState &state, QWidget *parent)
     placePanel(this);
 
     vsPantone = makeScrollBar(this, QStringLiteral("vsPantone"), Qt::Vertical, kCatalogSize - 1,
-                              twipsRect(120, 360, 735, 1215));
-    txtPantone = makeColorBox(this, QStringLiteral("txtPantone"), twipsRect(960, 240, 1335, 1365));
+                              twipsRect(120, 360, 735, 1215), tr("Catalog entry"));
+    txtPantone = makeColorBox(this, QStringLiteral("txtPantone"), twipsRect(960, 240, 1335, 1365),
+                              tr("Pantone color patch"));
 
-    makeLabel(this, QStringLiteral("lblNum"), tr("Pantone Number"), twipsRect(2400, 360, 1455, 255))
-        ->setFont(defaultFont(8.25, true));
-    txtPantoneNum
-        = makeReadOnlyBox(this, QStringLiteral("txtPantoneNum"), twipsRect(3960, 240, 1095, 405));
+    QLabel *numberCaption = makeLabel(this, QStringLiteral("lblNum"), tr("Pantone Number"),
+                                      twipsRect(2400, 360, 1455, 255));
+    numberCaption->setFont(defaultFont(8.25, true));
+    txtPantoneNum = makeReadOnlyBox(this, QStringLiteral("txtPantoneNum"),
+                                    twipsRect(3960, 240, 1095, 405), numberCaption);
     txtPantoneNum->setFont(defaultFont(9.75, true));
-    makeLabel(this, QStringLiteral("Label1"), tr("RGB Number"), twipsRect(2400, 840, 975, 255));
     txtRgbPantone
-        = makeReadOnlyBox(this, QStringLiteral("txtRgbPantone"), twipsRect(3960, 720, 1695, 375));
-    makeLabel(this, QStringLiteral("Label2"), tr("HTML Number"), twipsRect(2400, 1320, 1095, 255));
+        = makeReadOnlyBox(this, QStringLiteral("txtRgbPantone"), twipsRect(3960, 720, 1695, 375),
+                          makeLabel(this, QStringLiteral("Label1"), tr("RGB Number"),
+                                    twipsRect(2400, 840, 975, 255)));
     txtHtmlPantone
-        = makeReadOnlyBox(this, QStringLiteral("txtHtmlPantone"), twipsRect(3960, 1200, 1695, 375));
+        = makeReadOnlyBox(this, QStringLiteral("txtHtmlPantone"), twipsRect(3960, 1200, 1695, 375),
+                          makeLabel(this, QStringLiteral("Label2"), tr("HTML Number"),
+                                    twipsRect(2400, 1320, 1095, 255)));
 
     connect(vsPantone, &QScrollBar::valueChanged, this, &PantonePanel::PantoneScroller);
     connect(&m_state.cboPantoneList, &HiddenList::currentTextChanged, this,

@@ -17,18 +17,22 @@ QbPanel::QbPanel(FormState &state, QWidget *parent)
     placePanel(this);
 
     vsQB = makeScrollBar(this, QStringLiteral("vsQB"), Qt::Vertical, int(kQbColors.size()) - 1,
-                         twipsRect(120, 240, 735, 1335));
-    txtQB = makeColorBox(this, QStringLiteral("txtQB"), twipsRect(960, 240, 1335, 1335));
+                         twipsRect(120, 240, 735, 1335), tr("QB color"));
+    txtQB = makeColorBox(this, QStringLiteral("txtQB"), twipsRect(960, 240, 1335, 1335),
+                         tr("QB color patch"));
 
-    makeLabel(this, QStringLiteral("Label3"), tr("QB Number"), twipsRect(2640, 360, 1095, 255))
-        ->setFont(defaultFont(8.25, true));
-    txtQBnum = makeReadOnlyBox(this, QStringLiteral("txtQBnum"), twipsRect(3960, 240, 495, 375));
+    QLabel *numberCaption = makeLabel(this, QStringLiteral("Label3"), tr("QB Number"),
+                                      twipsRect(2640, 360, 1095, 255));
+    numberCaption->setFont(defaultFont(8.25, true));
+    txtQBnum = makeReadOnlyBox(this, QStringLiteral("txtQBnum"), twipsRect(3960, 240, 495, 375),
+                               numberCaption);
     txtQBnum->setFont(defaultFont(9.75, true));
-    makeLabel(this, QStringLiteral("Label4"), tr("RGB Number"), twipsRect(2640, 840, 1095, 255));
-    txtRGBqb = makeReadOnlyBox(this, QStringLiteral("txtRGBqb"), twipsRect(3960, 720, 1695, 405));
-    makeLabel(this, QStringLiteral("Label5"), tr("HTML Number"), twipsRect(2640, 1320, 1215, 255));
-    txtHTMLqb
-        = makeReadOnlyBox(this, QStringLiteral("txtHTMLqb"), twipsRect(3960, 1200, 1695, 375));
+    txtRGBqb = makeReadOnlyBox(this, QStringLiteral("txtRGBqb"), twipsRect(3960, 720, 1695, 405),
+                               makeLabel(this, QStringLiteral("Label4"), tr("RGB Number"),
+                                         twipsRect(2640, 840, 1095, 255)));
+    txtHTMLqb = makeReadOnlyBox(this, QStringLiteral("txtHTMLqb"), twipsRect(3960, 1200, 1695, 375),
+                                makeLabel(this, QStringLiteral("Label5"), tr("HTML Number"),
+                                          twipsRect(2640, 1320, 1215, 255)));
 
     connect(vsQB, &QScrollBar::valueChanged, this, &QbPanel::QBScroller);
 }

@@ -18,29 +18,33 @@ RgbPanel::RgbPanel(FormState &state, QWidget *parent)
     makeColorCaption(this, QStringLiteral("lblRed"), tr("RED"), colorValue(255, 0, 0),
                      twipsRect(480, 240, 495, 255));
     hsRed = makeScrollBar(this, QStringLiteral("hsRed"), Qt::Horizontal, 255,
-                          twipsRect(240, 480, 975, 255));
+                          twipsRect(240, 480, 975, 255), tr("Red"));
     makeColorCaption(this, QStringLiteral("lblGreen"), tr("GREEN"), colorValue(0, 192, 0),
                      twipsRect(240, 840, 855, 255));
     hsGreen = makeScrollBar(this, QStringLiteral("hsGreen"), Qt::Horizontal, 255,
-                            twipsRect(240, 1080, 975, 255));
+                            twipsRect(240, 1080, 975, 255), tr("Green"));
     makeColorCaption(this, QStringLiteral("lblBlue"), tr("BLUE"), colorValue(0, 0, 192),
                      twipsRect(480, 1440, 615, 255));
     hsBlue = makeScrollBar(this, QStringLiteral("hsBlue"), Qt::Horizontal, 255,
-                           twipsRect(240, 1680, 975, 255));
+                           twipsRect(240, 1680, 975, 255), tr("Blue"));
 
-    txtRGB = makeColorBox(this, QStringLiteral("txtRGB"), twipsRect(1440, 240, 855, 1695));
+    txtRGB = makeColorBox(this, QStringLiteral("txtRGB"), twipsRect(1440, 240, 855, 1695),
+                          tr("RGB color patch"));
 
-    makeLabel(this, QStringLiteral("Label6"), tr("RGB Number"), twipsRect(2400, 360, 1335, 255))
-        ->setFont(defaultFont(8.25, true));
-    txtRGBnum = makeReadOnlyBox(this, QStringLiteral("txtRGBnum"), twipsRect(3600, 240, 2055, 375));
+    QLabel *numberCaption = makeLabel(this, QStringLiteral("Label6"), tr("RGB Number"),
+                                      twipsRect(2400, 360, 1335, 255));
+    numberCaption->setFont(defaultFont(8.25, true));
+    txtRGBnum = makeReadOnlyBox(this, QStringLiteral("txtRGBnum"), twipsRect(3600, 240, 2055, 375),
+                                numberCaption);
     txtRGBnum->setFont(defaultFont(8.25, true));
-    makeLabel(this, QStringLiteral("Label8"), tr("HTML Number"), twipsRect(2400, 960, 1095, 255));
-    txtHTML = makeReadOnlyBox(this, QStringLiteral("txtHTML"), twipsRect(3840, 840, 1815, 375));
-    makeLabel(this, QStringLiteral("Label10"), tr("Decimal Number"),
-              twipsRect(2520, 1440, 615, 375))
-        ->setWordWrap(true);
-    txtDecimal
-        = makeReadOnlyBox(this, QStringLiteral("txtDecimal"), twipsRect(3600, 1440, 2055, 375));
+    txtHTML = makeReadOnlyBox(this, QStringLiteral("txtHTML"), twipsRect(3840, 840, 1815, 375),
+                              makeLabel(this, QStringLiteral("Label8"), tr("HTML Number"),
+                                        twipsRect(2400, 960, 1095, 255)));
+    QLabel *decimalCaption = makeLabel(this, QStringLiteral("Label10"), tr("Decimal Number"),
+                                       twipsRect(2520, 1440, 615, 375));
+    decimalCaption->setWordWrap(true);
+    txtDecimal = makeReadOnlyBox(this, QStringLiteral("txtDecimal"),
+                                 twipsRect(3600, 1440, 2055, 375), decimalCaption);
 
     // valueChanged comes for every change, each thumb position of a drag included, so the
     // read-outs follow the thumb.

@@ -19,24 +19,29 @@ SwatchPanel::SwatchPanel(FormState &state, QWidget *parent)
     picTintora = new SwatchPicture(QStringLiteral("picTintora"),
                                    QImage(QStringLiteral(":/pictures/swatch-colors.png")), this);
     picTintora->setGeometry(twipsRect(120, 240, 2415, 1695));
+    picTintora->setAccessibleName(tr("Color spectrum"));
     picBwBox = new SwatchPicture(QStringLiteral("picBwBox"),
                                  QImage(QStringLiteral(":/pictures/swatch-greys.png")), this);
     picBwBox->setGeometry(twipsRect(120, 2040, 2415, 1455));
+    picBwBox->setAccessibleName(tr("Gray ramp"));
 
     QLabel *decimalLabel = makeLabel(this, QStringLiteral("Label13"), tr("Decimal Number"),
                                      twipsRect(2640, 240, 735, 375));
     decimalLabel->setFont(defaultFont(8.25, true));
     decimalLabel->setWordWrap(true);
-    txtColorDecimal
-        = makeReadOnlyBox(this, QStringLiteral("txtColorDecimal"), twipsRect(3600, 240, 2055, 375));
+    txtColorDecimal = makeReadOnlyBox(this, QStringLiteral("txtColorDecimal"),
+                                      twipsRect(3600, 240, 2055, 375), decimalLabel);
     txtColorDecimal->setFont(defaultFont(8.25, true));
-    makeLabel(this, QStringLiteral("Label11"), tr("HTML Number"), twipsRect(2640, 1080, 1095, 255));
     txtColorHtml
-        = makeReadOnlyBox(this, QStringLiteral("txtColorHtml"), twipsRect(3840, 960, 1815, 405));
-    makeLabel(this, QStringLiteral("Label7"), tr("RGB Number"), twipsRect(2640, 1680, 1095, 255));
+        = makeReadOnlyBox(this, QStringLiteral("txtColorHtml"), twipsRect(3840, 960, 1815, 405),
+                          makeLabel(this, QStringLiteral("Label11"), tr("HTML Number"),
+                                    twipsRect(2640, 1080, 1095, 255)));
     txtColorRgb
-        = makeReadOnlyBox(this, QStringLiteral("txtColorRgb"), twipsRect(3840, 1560, 1815, 375));
-    txtColor = makeColorBox(this, QStringLiteral("txtColor"), twipsRect(2760, 2040, 2895, 1455));
+        = makeReadOnlyBox(this, QStringLiteral("txtColorRgb"), twipsRect(3840, 1560, 1815, 375),
+                          makeLabel(this, QStringLiteral("Label7"), tr("RGB Number"),
+                                    twipsRect(2640, 1680, 1095, 255)));
+    txtColor = makeColorBox(this, QStringLiteral("txtColor"), twipsRect(2760, 2040, 2895, 1455),
+                            tr("Swatch color patch"));
 
     connectPicture(picTintora);
     connectPicture(picBwBox);

@@ -83,9 +83,11 @@ QLabel *makeColorCaption(QWidget *parent, const QString &name, const QString &te
     return label;
 }
 
-QLineEdit *makeReadOnlyBox(QWidget *parent, const QString &name, QRect twipsGeometry)
+QLineEdit *makeReadOnlyBox(QWidget *parent, const QString &name, QRect twipsGeometry,
+                           QLabel *caption)
 {
     auto *box = new QLineEdit(parent);
+    caption->setBuddy(box);
     box->setObjectName(name);
     box->setGeometry(twipsGeometry);
     box->setReadOnly(true);
@@ -93,10 +95,12 @@ QLineEdit *makeReadOnlyBox(QWidget *parent, const QString &name, QRect twipsGeom
     return box;
 }
 
-QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twipsGeometry)
+QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twipsGeometry,
+                        const QString &accessibleName)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
     box->setGeometry(twipsGeometry);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
@@ -106,10 +110,11 @@ QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twipsGeometr
 }
 
 QScrollBar *makeScrollBar(QWidget *parent, const QString &name, Qt::Orientation orientation,
-                          int maximum, QRect twipsGeometry)
+                          int maximum, QRect twipsGeometry, const QString &accessibleName)
 {
     auto *bar = new QScrollBar(orientation, parent);
     bar->setObjectName(name);
+    bar->setAccessibleName(accessibleName);
     bar->setGeometry(twipsGeometry);
     bar->setRange(0, maximum);
     bar->setSingleStep(1);

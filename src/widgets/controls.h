@@ -38,15 +38,20 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QRe
 // A bold, centred caption in a colour of its own, as over the component scroll bars.
 QLabel *makeColorCaption(QWidget *parent, const QString &name, const QString &text,
                          ColorValue color, QRect twipsGeometry);
-QLineEdit *makeReadOnlyBox(QWidget *parent, const QString &name, QRect twipsGeometry);
+// The caption beside the box names it for a screen reader, as the box's buddy.
+QLineEdit *makeReadOnlyBox(QWidget *parent, const QString &name, QRect twipsGeometry,
+                           QLabel *caption);
 // Sets a box's text with the cursor at its start, so that a text too long for the box shows its
 // beginning rather than its last letters.
 void setTextFromStart(QLineEdit *box, const QString &text);
-// A box without text whose back colour shows a colour; it takes no focus and no typing.
-QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twipsGeometry);
+// A box without text whose back colour shows a colour; it takes no focus and no typing. A screen
+// reader speaks the accessible name, which says what colour the box shows.
+QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twipsGeometry,
+                        const QString &accessibleName);
 // Puts a panel at its place below the banner, closed: hidden and without height.
 void placePanel(QWidget *panel, int topTwips = 960);
+// Without an accessible name a screen reader would call the bar after its frame.
 QScrollBar *makeScrollBar(QWidget *parent, const QString &name, Qt::Orientation orientation,
-                          int maximum, QRect twipsGeometry);
+                          int maximum, QRect twipsGeometry, const QString &accessibleName);
 
 } // namespace Tintora

@@ -69,6 +69,7 @@ MainWindow::MainWindow(ProgramSetup setup)
     QLabel *banner
         = makeLabel(client, QStringLiteral("Image1"), QString(), twipsRect(120, 480, 5895, 495));
     banner->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.png")));
+    banner->setAccessibleName(tr("Tintora Systems Management"));
     banner->setScaledContents(true);
 
     buildPanels(client);

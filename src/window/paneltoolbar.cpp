@@ -57,12 +57,22 @@ PanelToolbar::PanelToolbar(QWidget *parent)
         button->setAutoRaise(true);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         button->setToolTip(tr(picture.toolTip));
+        button->setAccessibleName(tr(picture.toolTip));
+        button->setShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + index)));
         button->setFixedSize(57, 27);
         row->addWidget(button);
         m_buttons.push_back(button);
-        connect(button, &QToolButton::clicked, this, [this, index] { emit buttonClick(index); });
+        // Every toggle, not only a click: a screen reader's "Toggle" action calls toggle(), which
+        // emits no clicked.
+        connect(button, &QToolButton::toggled, this, [this, index] { emit buttonClick(index); });
     }
     row->addStretch();
+}
+
+void PanelToolbar::raiseButton(int index)
+{
+    const QSignalBlocker blocker(button(index));
+    button(index)->setChecked(false);
 }
 
 } // namespace Tintora

@@ -29,7 +29,7 @@ void MainWindow::mnuFileReset_Click()
         QToolButton *button = m_toolbar->button(index);
         if (button->isChecked()) {
             button->setEnabled(true);
-            button->setChecked(false);
+            m_toolbar->raiseButton(index);
         }
     }
     m_browser->cmdWriteWeb_Click();

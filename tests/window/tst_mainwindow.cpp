@@ -37,6 +37,7 @@ private slots:
     void openAndClosePanel();
     void browserPanelRefreshesChips();
     void helpPanel();
+    void toolbarKeyAndToggle();
 
 private:
     template<typename T = QWidget>
@@ -126,6 +127,19 @@ void TestMainWindow::helpPanel()
     title->setText(u"changed"_s);
     QTest::mouseClick(button(7), Qt::LeftButton);
     QCOMPARE(title->text(), about);
+}
+
+// A button's key and a screen reader's toggle work as a click; a locked button's key does nothing.
+void TestMainWindow::toolbarKeyAndToggle()
+{
+    QTest::keyClick(m_window->window.get(), Qt::Key_4, Qt::AltModifier);
+    QTRY_VERIFY(find(u"fraHtml"_s)->isVisible());
+    QTest::keyClick(m_window->window.get(), Qt::Key_5, Qt::AltModifier);
+    QVERIFY(!button(5)->isDown());
+    button(4)->toggle();
+    QVERIFY(!find(u"fraHtml"_s)->isVisible() && button(5)->isEnabled());
+    button(4)->toggle();
+    QVERIFY(find(u"fraHtml"_s)->isVisible() && !button(5)->isEnabled());
 }
 
 QTEST_MAIN(TestMainWindow)
