@@ -43,8 +43,8 @@ HelpPanel::HelpPanel(QWidget *parent)
         optHelp->addButton(option, index);
     }
 
-    // A margin in the control colour around the text box.
-    // A plain widget rather than an empty label, so that a screen reader passes over it.
+    // A margin in the control colour around the text box: a plain widget rather than an empty
+    // label, so that a screen reader passes over it.
     auto *margin = new QWidget(this);
     margin->setObjectName(QStringLiteral("Label19"));
     margin->setGeometry(twipsRect(1560, 960, 4095, 2775));

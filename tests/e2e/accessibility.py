@@ -20,11 +20,9 @@ def fail(message):
 
 def wait_until(predicate, seconds=15):
     deadline = time.monotonic() + seconds
-    while not predicate():
-        if time.monotonic() > deadline:
-            return False
+    while not predicate() and time.monotonic() < deadline:
         time.sleep(0.05)
-    return True
+    return predicate()
 
 
 def has(accessible, state):
