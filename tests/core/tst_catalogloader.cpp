@@ -3,10 +3,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <array>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Tintora;
 using namespace Qt::StringLiterals;
@@ -31,15 +34,22 @@ QByteArray shipped(const QString &file, int count, int index = -1, const QByteAr
     return lines.join('\n');
 }
 
+QByteArray withMark(QStringConverter::Encoding encoding, const QByteArray &utf8)
+{
+    return QStringEncoder(encoding, QStringEncoder::Flag::WriteBom).encode(QString::fromUtf8(utf8));
+}
+
 std::array<HiddenList *, 4> lists(FormState &state)
 {
     return {&state.cboPantoneRGBred, &state.cboPantoneRGBgreen, &state.cboPantoneRGBblue,
             &state.cboPantoneList};
 }
 
+enum class Put { Nothing, Content, Fifo, LinkToDevZero };
+
 // Loads a program folder holding the shipped preview page and catalogue, with one path below it
-// removed (null content) or rewritten, into a state whose lists hold something beforehand.
-CatalogLoadResult load(FormState &state, const QString &changed = {},
+// removed, rewritten or replaced, into a state whose lists hold something beforehand.
+CatalogLoadResult load(FormState &state, const QString &changed = {}, Put put = Put::Nothing,
                        const QByteArray &content = {})
 {
     QTemporaryDir dir;
@@ -51,9 +61,12 @@ CatalogLoadResult load(FormState &state, const QString &changed = {},
     }
     if (!changed.isEmpty()) {
         QFile file(dir.filePath(changed));
+        const QByteArray name = QFile::encodeName(file.fileName());
         if (!QDir(file.fileName()).removeRecursively() || (file.exists() && !file.remove())
-            || (!content.isNull()
-                && (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())))
+            || (put == Put::Content
+                && (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()))
+            || (put == Put::Fifo && ::mkfifo(name.constData(), 0644) != 0)
+            || (put == Put::LinkToDevZero && ::symlink("/dev/zero", name.constData()) != 0))
             qFatal("Cannot change %s", qPrintable(changed));
     }
     state.strWebPage = dir.filePath(u"Webdask/WebDask.html"_s);
@@ -70,10 +83,11 @@ class TestCatalogLoader : public QObject
 
 private slots:
     void shippedCatalogue();
-    void missing_data();
-    void missing();
+    void refused_data();
+    void refused();
     void entries_data();
     void entries();
+    void folderNameNotText();
 };
 
 void TestCatalogLoader::shippedCatalogue()
@@ -88,32 +102,46 @@ void TestCatalogLoader::shippedCatalogue()
              (QStringList {"255", "221", "0", "Yellow C"}));
 }
 
-void TestCatalogLoader::missing_data()
+void TestCatalogLoader::refused_data()
 {
     QTest::addColumn<QString>("path"); // below the program folder
+    QTest::addColumn<Put>("put");
+    QTest::addColumn<QByteArray>("content");
     QTest::addColumn<CatalogFailure>("failure");
     QTest::addColumn<QString>("named");
     QTest::addColumn<int>("listsRead");
 
-    const auto file = CatalogFailure::MissingFile;
+    const auto missing = CatalogFailure::MissingFile;
+    const auto damaged = CatalogFailure::Damaged;
+    const QString pantone = u"Pantone/"_s;
     // The page is looked for before any file is read.
-    QTest::newRow("preview page") << u"Webdask"_s << CatalogFailure::MissingPage
-                                  << u"WebDask.html"_s << 0;
-    QTest::newRow("redlist.dat") << u"Pantone/"_s + kRed << file << kRed << 0;
-    QTest::newRow("greenlist.dat") << u"Pantone/"_s + kGreen << file << kGreen << 1;
-    QTest::newRow("bluelist.dat") << u"Pantone/"_s + kBlue << file << kBlue << 2;
-    QTest::newRow("pantonelist.dat") << u"Pantone/"_s + kNames << file << kNames << 3;
+    QTest::newRow("preview page") << u"Webdask"_s << Put::Nothing << QByteArray()
+                                  << CatalogFailure::MissingPage << u"WebDask.html"_s << 0;
+    // Read without end, it took all memory.
+    QTest::newRow("link to /dev/zero")
+        << pantone + kRed << Put::LinkToDevZero << QByteArray() << missing << kRed << 0;
+    // Opened for reading, it blocked start-up for good.
+    QTest::newRow("FIFO") << pantone + kGreen << Put::Fifo << QByteArray() << missing << kGreen
+                          << 1;
+    // Kept whole, a large file held a gigabyte for the whole session.
+    QTest::newRow("past the size limit")
+        << pantone + kNames << Put::Content << "1\n"_ba.repeated(kMaxCatalogFileSize / 2 + 1)
+        << damaged << kNames << 3;
+    QTest::newRow("NUL byte") << pantone + kNames << Put::Content
+                              << shipped(kNames, 941, 2, "Red\0"_ba) << damaged << kNames << 3;
 }
 
-void TestCatalogLoader::missing()
+void TestCatalogLoader::refused()
 {
     QFETCH(QString, path);
+    QFETCH(Put, put);
+    QFETCH(QByteArray, content);
     QFETCH(CatalogFailure, failure);
     QFETCH(QString, named);
     QFETCH(int, listsRead);
 
     FormState state;
-    const CatalogLoadResult result = load(state, path);
+    const CatalogLoadResult result = load(state, path, put, content);
     QCOMPARE(result.failure, failure);
     QCOMPARE(result.fileName, named);
     QVERIFY2(result.message.contains(named), qPrintable(result.message));
@@ -130,10 +158,7 @@ void TestCatalogLoader::entries_data()
     QTest::addColumn<QString>("fault"); // empty: the catalogue is accepted
 
     QTest::newRow("empty") << kRed << QByteArray("") << u"holds 0 entries"_s;
-    QTest::newRow("short components") << kGreen << shipped(kGreen, 940) << u"holds 940 entries"_s;
     QTest::newRow("short names") << kNames << shipped(kNames, 940) << u"holds 940 entries"_s;
-    QTest::newRow("300") << kRed << shipped(kRed, 941, 17, "300") << u"entry 18 (\"300\")"_s;
-    QTest::newRow("-1") << kGreen << shipped(kGreen, 941, 0, "-1") << u"entry 1 (\"-1\")"_s;
     QTest::newRow("255.5 rounds to 256")
         << kBlue << shipped(kBlue, 941, 940, "255.5") << u"entry 941 (\"255.5\")"_s;
     // Wrapped into 16 bits, 65536 would pass as 0.
@@ -144,6 +169,14 @@ void TestCatalogLoader::entries_data()
     QTest::newRow("text without a number") << kGreen << shipped(kGreen, 941, 3, "abc") << QString();
     QTest::newRow("300 past the end") << kRed << shipped(kRed, 942, 941, "300") << QString();
     QTest::newRow("300 as a name") << kNames << shipped(kNames, 941, 7, "300") << QString();
+    // Read as Latin-1, UTF-16 and UTF-32 gave numbers hidden behind NULs: every colour black.
+    QTest::newRow("UTF-16LE, 300")
+        << kRed << withMark(QStringConverter::Utf16LE, shipped(kRed, 941, 0, "300"))
+        << u"entry 1 (\"300\")"_s;
+    QTest::newRow("UTF-32BE, -1") << kGreen
+                                  << withMark(QStringConverter::Utf32BE,
+                                              shipped(kGreen, 941, 17, "-1"))
+                                  << u"entry 18 (\"-1\")"_s;
 }
 
 void TestCatalogLoader::entries()
@@ -153,7 +186,7 @@ void TestCatalogLoader::entries()
     QFETCH(QString, fault);
 
     FormState state;
-    const CatalogLoadResult result = load(state, u"Pantone/"_s + file, content);
+    const CatalogLoadResult result = load(state, u"Pantone/"_s + file, Put::Content, content);
     if (fault.isEmpty()) {
         QVERIFY2(result.ok(), qPrintable(result.message));
         return;
@@ -164,6 +197,18 @@ void TestCatalogLoader::entries()
              qPrintable(result.message));
     // All four files were read before the lists were checked.
     QVERIFY(state.cboPantoneList.item(0) != u"junk"_s);
+}
+
+// Qt cannot name a folder whose name is not UTF-8; the user is told so, not that a file is missing.
+void TestCatalogLoader::folderNameNotText()
+{
+    FormState state;
+    const QString folder = QFile::decodeName("/tmp/bad\xFF\xFEname");
+    state.strWebPage = folder + u"/Webdask/WebDask.html"_s;
+    const CatalogLoadResult result = readCatalogFiles(folder, state);
+    QCOMPARE(result.failure, CatalogFailure::UnusableFolder);
+    QVERIFY2(result.message.contains(folder) && result.message.contains(u"UTF-8"_s),
+             qPrintable(result.message));
 }
 
 QTEST_GUILESS_MAIN(TestCatalogLoader)

@@ -1,13 +1,16 @@
 #include "core/pagefile.h"
+#include "core/programfolder.h"
 
 #include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 using namespace Tintora;
@@ -44,7 +47,7 @@ qsizetype openDescriptorCount()
 
 } // namespace
 
-enum class Setup { Page, NoPage, NoFolder, FolderIsAFile, FullDisk };
+enum class Setup { Plain, NoFolder, FolderIsAFile, FullDisk, Leftovers, LongPath, NotUtf8Name };
 Q_DECLARE_METATYPE(Setup)
 
 class TestPageFile : public QObject
@@ -63,14 +66,22 @@ void TestPageFile::replaceFile_data()
     QTest::addColumn<int>("expected");
 
     QTest::newRow("replaces a longer page, keeps its permissions")
-        << Setup::Page << 0640 << int(NoFileError);
-    QTest::newRow("creates a missing page") << Setup::NoPage << 0 << int(NoFileError);
+        << Setup::Plain << 0640 << int(NoFileError);
+    QTest::newRow("creates a missing page") << Setup::Plain << 0 << int(NoFileError);
     QTest::newRow("missing folder: path not found") << Setup::NoFolder << 0 << int(PathNotFound);
     QTest::newRow("folder is a file: path not found")
         << Setup::FolderIsAFile << 0 << int(PathNotFound);
     QTest::newRow("read-only page, though root may write it")
-        << Setup::Page << 0444 << int(PermissionDenied);
+        << Setup::Plain << 0444 << int(PermissionDenied);
     QTest::newRow("full disk") << Setup::FullDisk << 0644 << int(DiskFull);
+    // A write killed before its rename left its temporary file for good.
+    QTest::newRow("leftovers removed, not a running write's")
+        << Setup::Leftovers << 0644 << int(NoFileError);
+    // The page's path fitted the system's limit, its temporary file's did not: 75.
+    QTest::newRow("program folder of 4060 characters")
+        << Setup::LongPath << 0644 << int(NoFileError);
+    QTest::newRow("program folder name not UTF-8")
+        << Setup::NotUtf8Name << 0644 << int(NoFileError);
 }
 
 void TestPageFile::replaceFile()
@@ -81,22 +92,45 @@ void TestPageFile::replaceFile()
 
     QTemporaryDir root;
     QVERIFY(root.isValid());
-    const QString folder = root.filePath(QStringLiteral("Webdask"));
+    QString program = root.path();
+    const QByteArray notUtf8 = QFile::encodeName(program) + "/bad\xFF\xFEname";
+    // Renamed back, or the temporary folder could not remove it.
+    const auto renameBack = qScopeGuard([&] {
+        ::rename(notUtf8.constData(), QFile::encodeName(root.filePath(u"x"_s)).constData());
+    });
+    if (setup == Setup::NotUtf8Name) {
+        QCOMPARE(::mkdir(notUtf8.constData(), 0755), 0);
+        program = usableFolderPath(notUtf8);
+    }
+    while (setup == Setup::LongPath && program.size() < 4060)
+        program += u'/' + QString(std::min<qsizetype>(200, 4059 - program.size()), u'd');
+    const QString folder = program + QStringLiteral("/Webdask");
     const QString page = folder + QStringLiteral("/WebDask.html");
     if (setup == Setup::FolderIsAFile)
         QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
     else if (setup != Setup::NoFolder)
-        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(QDir().mkpath(folder));
     std::optional<TestSupport::TinyDisk> disk;
     if (setup == Setup::FullDisk) {
         disk.emplace(folder);
         if (!disk->isMounted())
             QSKIP(qPrintable(u"Cannot mount a tiny disk (needs root): "_s + disk->error()));
     }
-    if (setup == Setup::Page || setup == Setup::FullDisk) {
+    if (mode) {
         QFile file(page);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kOldContent) == kOldContent.size());
         QCOMPARE(::chmod(QFile::encodeName(page).constData(), mode_t(mode)), 0);
+    }
+    // Another instance's write in progress holds its file locked.
+    QStringList kept;
+    QFile running(folder + QStringLiteral("/.WebDask.html.10c4ed"));
+    if (setup == Setup::Leftovers) {
+        kept = QStringList {running.fileName(), folder + QStringLiteral("/.WebDask.html.notes")};
+        for (const QString &name :
+             kept + QStringList {folder + QStringLiteral("/.WebDask.html.5eed")})
+            QVERIFY(QFile(name).open(QIODevice::WriteOnly));
+        QVERIFY(running.open(QIODevice::ReadOnly) && ::flock(running.handle(), LOCK_EX) == 0);
+        kept.replaceInStrings(folder + u'/', QString());
     }
     if (disk)
         QVERIFY(disk->fill());
@@ -109,7 +143,7 @@ void TestPageFile::replaceFile()
     if (expected == NoFileError) {
         QCOMPARE(readAll(page), kNewContent);
         // No temporary file left behind.
-        QCOMPARE(entriesOf(folder), QStringList {QStringLiteral("WebDask.html")});
+        QCOMPARE(entriesOf(folder), kept + QStringList {QStringLiteral("WebDask.html")});
         if (mode)
             QCOMPARE(modeOf(page), mode);
     } else {
