@@ -42,11 +42,12 @@ std::array<HiddenList *, 4> lists(FormState &state)
             &state.cboPantoneList};
 }
 
-enum class Put { Content, Nothing, Fifo, LinkToDevZero, FolderNameNotUtf8 };
+enum class Put { Content, Fifo, LinkToDevZero, FolderNameNotUtf8 };
 
 // Loads a program folder holding the shipped preview page and catalogue, with one file in it
-// rewritten, removed or replaced, into a state whose lists hold something beforehand.
-CatalogLoadResult load(FormState &state, const QString &changed = {}, Put put = Put::Nothing,
+// rewritten (removed, for null content) or replaced, into a state whose lists hold something
+// beforehand.
+CatalogLoadResult load(FormState &state, const QString &changed = {}, Put put = Put::Content,
                        const QByteArray &content = {})
 {
     QTemporaryDir dir;
@@ -60,7 +61,7 @@ CatalogLoadResult load(FormState &state, const QString &changed = {}, Put put = 
     const QByteArray name = QFile::encodeName(file.fileName());
     if (!changed.isEmpty()
         && (!file.remove()
-            || (put == Put::Content
+            || (put == Put::Content && !content.isNull()
                 && (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
                     || file.write(content) != content.size()))
             || (put == Put::Fifo && ::mkfifo(name.constData(), 0644) != 0)
@@ -111,8 +112,7 @@ void TestCatalogLoader::faults_data()
     };
     const auto damaged = CatalogFailure::Damaged;
     // The page is looked for before any file is read.
-    row("preview page", u"Webdask/WebDask.html"_s, {}, CatalogFailure::MissingPage, {}, 0,
-        Put::Nothing);
+    row("preview page", u"Webdask/WebDask.html"_s, {}, CatalogFailure::MissingPage, {}, 0);
     // Read without end, it took all memory; opened for reading, a FIFO blocked start-up for good.
     row("link to /dev/zero", kRed, {}, CatalogFailure::MissingFile, {}, 0, Put::LinkToDevZero);
     row("FIFO", kGreen, {}, CatalogFailure::MissingFile, {}, 1, Put::Fifo);
@@ -138,7 +138,7 @@ void TestCatalogLoader::faults_data()
         u"entry 1 (\"300\")"_s);
     row("UTF-32BE, -1", kGreen, shipped(kGreen, 941, 17, "-1", QStringConverter::Utf32BE), damaged,
         u"entry 18 (\"-1\")"_s);
-    row("12.5", kRed, shipped(kRed, 941, 0, "12.5"), CatalogFailure::None);
+    row("12.5, one more", kRed, shipped(kRed, 941, 0, "12.5") + "\n300", CatalogFailure::None);
     row("300 as a name", kNames, shipped(kNames, 941, 7, "300"), CatalogFailure::None);
 }
 
@@ -154,6 +154,8 @@ void TestCatalogLoader::faults()
     FormState state;
     const CatalogLoadResult result = load(state, file, put, content);
     QVERIFY2(result.failure == failure, qPrintable(result.message));
+    for (int i = 0; failure == CatalogFailure::None && i < 4; ++i)
+        QCOMPARE(lists(state)[i]->count(), kCatalogSize); // nothing past the catalogue is kept
     if (failure == CatalogFailure::None)
         return;
     const QString named = file.section(u'/', -1); // none for the folder

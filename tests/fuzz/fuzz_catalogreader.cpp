@@ -4,12 +4,14 @@
 #include "core/catalogreader.h"
 #include "core/numericvalue.h"
 
+#include <QRegularExpression>
 #include <QStringEncoder>
 
 #include <algorithm>
 #include <cmath>
 
 using namespace Tintora;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -24,17 +26,15 @@ void require(bool condition, const char *what)
 // split at commas, blanks before items skipped.
 QStringList itemsWithoutQuotes(QByteArrayView data)
 {
-    const auto isBlank = [](QChar c) {
-        return c == u' ' || c == u'\t';
-    };
+    static const QRegularExpression blankLine(u"^[ \t]*$"_s);
+    static const QRegularExpression leadingBlanks(u"^[ \t]+"_s);
     QString text = data.isValidUtf8() ? QString::fromUtf8(data) : QString::fromLatin1(data);
     QStringList items;
     for (const QString &line : text.replace(u'\r', u'\n').split(u'\n')) {
-        if (std::all_of(line.cbegin(), line.cend(), isBlank))
+        if (blankLine.match(line).hasMatch())
             continue;
-        for (const QString &part : line.split(u','))
-            items.append(
-                part.sliced(std::find_if_not(part.cbegin(), part.cend(), isBlank) - part.cbegin()));
+        for (QString part : line.split(u','))
+            items.append(part.remove(leadingBlanks));
     }
     return items;
 }
