@@ -1,5 +1,5 @@
 // Micro-benchmarks of the colour arithmetic, the display routines driven through their real
-// widgets, the page writer and the catalogue loader.
+// widgets, the page writer and the catalogue loader, on real catalogues and on files that are none.
 
 #include "core/catalogloader.h"
 #include "core/catalogreader.h"
@@ -27,6 +27,9 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -315,7 +318,8 @@ CatalogFolder &catalogFolder(int entries)
     return *folder;
 }
 
-// Start-up's loading step: reads and checks all four files.
+// Start-up's loading step: reads and checks all four files, of which it keeps the 941 entries
+// the catalogue uses.
 void BM_CatalogLoad(benchmark::State &state)
 {
     const int entries = int(state.range(0));
@@ -329,9 +333,47 @@ void BM_CatalogLoad(benchmark::State &state)
             break;
         }
     }
-    if (form.cboPantoneList.count() != entries)
+    if (form.cboPantoneList.count() != std::min(entries, Tintora::kCatalogSize))
         state.SkipWithError("The catalogue lost entries");
     state.SetComplexityN(entries);
+}
+
+// Start-up's loading step when redlist.dat is no catalogue: 50 MB of "1," (0), a link to
+// /dev/zero (1) or a FIFO (2). Each must end in a failure at once. Run alone
+// (--benchmark_filter=BM_HostileCatalogLoad), the peak memory is the loader's.
+void BM_HostileCatalogLoad(benchmark::State &state)
+{
+    const TestSupport::ProgramFolder folder;
+    const QString red = folder.filePath(QStringLiteral("Pantone/redlist.dat"));
+    const QByteArray redName = QFile::encodeName(red);
+    QFile::remove(red);
+    bool made = false;
+    if (state.range(0) == 0) {
+        QFile file(red);
+        const QByteArray block = QByteArray("1,").repeated(512 * 1024);
+        made = file.open(QIODevice::WriteOnly);
+        for (int i = 0; made && i < 50; ++i)
+            made = file.write(block) == block.size();
+    } else {
+        made = (state.range(0) == 1 ? ::symlink("/dev/zero", redName.constData())
+                                    : ::mkfifo(redName.constData(), 0644))
+            == 0;
+    }
+    if (!made) {
+        state.SkipWithError("Cannot put the file in place");
+        return;
+    }
+    Tintora::FormState form;
+    form.strWebPage = folder.filePath(QStringLiteral("Webdask/WebDask.html"));
+    for (auto _ : state) {
+        if (Tintora::readCatalogFiles(folder.path(), form).ok()) {
+            state.SkipWithError("The loader took it for a catalogue");
+            break;
+        }
+    }
+    rusage usage = {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_RSS_MiB"] = double(usage.ru_maxrss) / 1024;
 }
 
 // The reader alone, on one file already in memory.
@@ -368,6 +410,7 @@ BENCHMARK(BM_CatalogLoad)
     ->Arg(100'000)
     ->Unit(benchmark::kMicrosecond)
     ->Complexity(benchmark::oN);
+BENCHMARK(BM_HostileCatalogLoad)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CatalogRead)
     ->Arg(Tintora::kCatalogSize)
     ->Arg(10'000)

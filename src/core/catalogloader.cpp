@@ -1,6 +1,7 @@
 #include "core/catalogloader.h"
 
 #include "core/catalogreader.h"
+#include "core/filedescriptor.h"
 #include "core/formstate.h"
 #include "core/numericvalue.h"
 #include "core/programfolder.h"
@@ -8,7 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace Tintora {
 
@@ -36,6 +41,12 @@ bool isComponent(const QString &text)
     return value && *value >= 0 && *value <= 255;
 }
 
+CatalogLoadResult damaged(const QString &file, const QString &fault)
+{
+    return CatalogLoadResult {CatalogFailure::Damaged, file,
+                              QStringLiteral("The file \"%1\" is damaged: %2.").arg(file, fault)};
+}
+
 // The first fault of a list that was read completely, or no failure.
 CatalogLoadResult checkList(const CatalogFile &file)
 {
@@ -43,24 +54,59 @@ CatalogLoadResult checkList(const CatalogFile &file)
     if (items.size() < kCatalogSize) {
         const QString held = items.size() == 1 ? QStringLiteral("1 entry")
                                                : QStringLiteral("%1 entries").arg(items.size());
-        return CatalogLoadResult {
-            CatalogFailure::Damaged, file.name,
-            QStringLiteral("The file \"%1\" is damaged: it holds %2, and the catalogue "
-                           "needs %3.")
-                .arg(file.name, held, QString::number(kCatalogSize))};
+        return damaged(file.name,
+                       QStringLiteral("it holds %1, and the catalogue needs %2")
+                           .arg(held, QString::number(kCatalogSize)));
     }
     if (file.components) {
         for (qsizetype i = 0; i < kCatalogSize; ++i) {
             if (!isComponent(items.at(i))) {
-                return CatalogLoadResult {
-                    CatalogFailure::Damaged, file.name,
-                    QStringLiteral("The file \"%1\" is damaged: entry %2 (%3) is not a "
-                                   "colour component from 0 to 255.")
-                        .arg(file.name, QString::number(i + 1), quotedEntry(items.at(i)))};
+                return damaged(file.name,
+                               QStringLiteral("entry %1 (%2) is not a colour component from 0 "
+                                              "to 255")
+                                   .arg(QString::number(i + 1), quotedEntry(items.at(i))));
             }
         }
     }
     return {};
+}
+
+enum class FileRead { Read, Unreadable, TooLarge };
+
+// Reads a regular file whole, or refuses it. Opened without waiting, so that a FIFO in place of
+// the file cannot block; a FIFO, a device or a folder is then refused as unreadable. The size the
+// file reports is only a hint (a file may grow while it is read), so the reading stops one byte
+// past the limit whatever the file holds.
+FileRead readRegularFile(const QString &path, QByteArray &bytes)
+{
+    const FileDescriptor file(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status = {};
+    if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return FileRead::Unreadable;
+    if (status.st_size > kMaxCatalogFileSize)
+        return FileRead::TooLarge;
+
+    bytes.resize(std::max<qsizetype>(status.st_size + 1, 4096));
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (filled > kMaxCatalogFileSize)
+                return FileRead::TooLarge;
+            bytes.resize(std::min(2 * filled, kMaxCatalogFileSize + 1));
+        }
+        const ssize_t count
+            = ::read(file.get(), bytes.data() + filled, size_t(bytes.size() - filled));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return FileRead::Unreadable;
+        if (count == 0)
+            break;
+        filled += count;
+    }
+    bytes.truncate(filled);
+    return FileRead::Read;
 }
 
 } // namespace
@@ -70,6 +116,17 @@ CatalogLoadResult readCatalogFiles(const QString &programFolder, FormState &stat
     state.cboPantoneRGBred.clear();
     state.cboPantoneRGBgreen.clear();
     state.cboPantoneRGBblue.clear();
+
+    // Qt reads file names as UTF-8 and puts a replacement mark where a name is not; a folder
+    // found by such a name cannot be opened, and nothing in it is missing.
+    if (programFolder.contains(QChar::ReplacementCharacter) && !QFileInfo(programFolder).isDir()) {
+        return CatalogLoadResult {
+            CatalogFailure::UnusableFolder, QString(),
+            QStringLiteral("The program cannot open its folder \"%1\": the folder's name is not "
+                           "valid UTF-8 text. Rename the folder, or move the program into "
+                           "another one, and start it again.")
+                .arg(programFolder)};
+    }
 
     if (!QFileInfo::exists(state.strWebPage)) {
         const QString page = QFileInfo(state.strWebPage).fileName();
@@ -86,19 +143,32 @@ CatalogLoadResult readCatalogFiles(const QString &programFolder, FormState &stat
     }};
 
     for (const CatalogFile &file : files) {
-        // QFile refuses to open a directory, so a folder in place of the file fails here too.
-        QFile data(resolveBelow(programFolder, QStringLiteral("Pantone/") + file.name));
         QByteArray bytes;
-        if (data.open(QIODevice::ReadOnly))
-            bytes = data.readAll();
-        if (data.error() != QFileDevice::NoError) {
+        switch (readRegularFile(resolveBelow(programFolder, QStringLiteral("Pantone/") + file.name),
+                                bytes)) {
+        case FileRead::Read:
+            break;
+        case FileRead::Unreadable:
             return CatalogLoadResult {
                 CatalogFailure::MissingFile, file.name,
                 QStringLiteral("The file \"%1\" in the folder \"Pantone\" is missing or "
                                "cannot be read.")
                     .arg(file.name)};
+        case FileRead::TooLarge:
+            return damaged(file.name,
+                           QStringLiteral("it is larger than %1 MiB, far more than "
+                                          "a catalogue holds")
+                               .arg(kMaxCatalogFileSize / (1024 * 1024)));
         }
-        file.list->setItems(readCatalogItems(bytes));
+        // Text in UTF-16 or UTF-32 is known by its byte order mark; without one, NUL bytes mean
+        // the file is no text.
+        if (!hasWideByteOrderMark(bytes) && bytes.contains('\0')) {
+            return damaged(file.name,
+                           QStringLiteral("it holds NUL bytes, so it is not text, or "
+                                          "text in UTF-16 or UTF-32 saved without a "
+                                          "byte order mark"));
+        }
+        file.list->setItems(readCatalogItems(bytes, kCatalogSize));
     }
 
     for (const CatalogFile &file : files) {

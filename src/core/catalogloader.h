@@ -12,23 +12,30 @@ constexpr int kCatalogSize = 941;
 enum class CatalogFailure {
     None,
     MissingPage, // the preview page (strWebPage) does not exist; no catalogue file was read
-    MissingFile, // a catalogue file (or the Pantone folder) is missing or unreadable
-    Damaged, // a list holds fewer than 941 entries, or a component is not within 0 to 255
+    MissingFile, // a catalogue file (or the Pantone folder) is missing, unreadable or no file
+    Damaged, // a file is too large or holds NUL bytes, a list holds fewer than 941 entries, or a
+             // component is not within 0 to 255
+    UnusableFolder, // the program folder's name could not be read as text, so nothing was read
 };
+
+// A catalogue file larger than this is refused unread: the shipped files hold about 4 KB, and
+// 941 long names stay far below it even in UTF-32.
+constexpr qsizetype kMaxCatalogFileSize = 1024 * 1024;
 
 struct CatalogLoadResult
 {
     CatalogFailure failure = CatalogFailure::None;
     QString fileName; // the file at fault, e.g. "bluelist.dat"
-    QString message; // for Damaged: a sentence naming the file and the entry at fault
+    QString message; // for Damaged and UnusableFolder: a sentence naming the fault
 
     bool ok() const { return failure == CatalogFailure::None; }
 };
 
 // Reads the catalogue from <programFolder>/Pantone into the four catalogue lists of the state:
 // empties the three component lists, checks that state.strWebPage exists, then reads redlist.dat,
-// greenlist.dat, bluelist.dat and pantonelist.dat in this order, each list filled completely
-// before the next file is opened; stops at the first failure, leaving the lists filled so far.
+// greenlist.dat, bluelist.dat and pantonelist.dat in this order, each list filled (with at most
+// the 941 entries the catalogue uses) before the next file is opened; stops at the first failure,
+// leaving the lists filled so far. Only regular files are read, links followed.
 // Selects nothing: selecting the first entry is the caller's step.
 CatalogLoadResult readCatalogFiles(const QString &programFolder, FormState &state);
 

@@ -3,6 +3,8 @@
 #include <QByteArrayView>
 #include <QStringList>
 
+#include <limits>
+
 namespace Tintora {
 
 // Splits the content of a catalogue file into its items, in file order:
@@ -12,7 +14,13 @@ namespace Tintora {
 //   anything after the closing quote up to the next separator is ignored;
 // - a line holding nothing but blanks gives no item, so a final line break (or several) adds no
 //   empty entry; an empty item between two commas, or after a comma at the end of a line, is kept.
-// The bytes are read as UTF-8 when the whole file is valid UTF-8, else as Latin-1.
-QStringList readCatalogItems(QByteArrayView data);
+// A file that starts with a UTF-16 or UTF-32 byte order mark is read in that encoding; any other
+// is read as UTF-8 when the whole file is valid UTF-8 (a leading UTF-8 byte order mark skipped),
+// else as Latin-1. Reading stops after maxItems items.
+QStringList readCatalogItems(QByteArrayView data,
+                             qsizetype maxItems = std::numeric_limits<qsizetype>::max());
+
+// Whether data starts with a UTF-16 or UTF-32 byte order mark: only such a file may hold NUL bytes.
+bool hasWideByteOrderMark(QByteArrayView data);
 
 } // namespace Tintora

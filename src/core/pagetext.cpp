@@ -8,6 +8,13 @@ namespace {
 
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 
+// Control characters other than tab: raw they would be bytes a page must not hold, and a reference
+// to one of U+0080 to U+009F is read by browsers as a Windows-1252 character instead.
+bool isControl(char16_t c)
+{
+    return (c < 0x20 && c != u'\t') || (c >= 0x7F && c <= 0x9F);
+}
+
 void appendCharacterReference(QByteArray &out, char32_t codePoint)
 {
     out += "&#";
@@ -39,7 +46,9 @@ QByteArray escapeSampleText(const QString &sample)
         default:
             break;
         }
-        if (c.unicode() < 0x80) {
+        if (isControl(c.unicode())) {
+            appendCharacterReference(out, kReplacementCharacter);
+        } else if (c.unicode() < 0x80) {
             out += static_cast<char>(c.unicode());
         } else if (c.isHighSurrogate() && i + 1 < sample.size()
                    && sample.at(i + 1).isLowSurrogate()) {

@@ -12,9 +12,10 @@ struct PageStyle
     bool underline = false;
 };
 
-// The sample as HTML text: &, <, > and " become character references, and every character
-// outside ASCII a numeric character reference, so the page shows exactly what was typed and the
-// file stays plain ASCII.
+// The sample as HTML text: &, <, > and " become character references and every other character
+// outside ASCII a numeric character reference; a control character other than tab (C0, DEL and
+// C1) or half a surrogate pair becomes the replacement mark's reference, &#65533;. The page thus
+// shows what was typed or a replacement mark, and the file stays printable ASCII.
 QByteArray escapeSampleText(const QString &sample);
 
 // The footer written in place of an empty sample: maker, year and author, then the e-mail address.

@@ -1,14 +1,43 @@
 #include "core/programfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <climits>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace Tintora {
+
+QString programFolderPath()
+{
+    // Qt's own answer has already lost the bytes of a name that is not UTF-8; the kernel's has not.
+    char executable[PATH_MAX];
+    const ssize_t size = ::readlink("/proc/self/exe", executable, sizeof executable);
+    if (size <= 0 || size == sizeof executable)
+        return QCoreApplication::applicationDirPath();
+    const QByteArray path(executable, size);
+    const qsizetype slash = path.lastIndexOf('/');
+    return usableFolderPath(slash == 0 ? QByteArray("/") : path.left(slash));
+}
+
+QString usableFolderPath(const QByteArray &folderName)
+{
+    const QString name = QFile::decodeName(folderName);
+    if (QFile::encodeName(name) == folderName)
+        return name;
+    const int folder = ::open(folderName.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const QString alias = QStringLiteral("/proc/self/fd/%1").arg(folder);
+    if (folder >= 0 && QFileInfo(alias).isDir())
+        return alias;
+    if (folder >= 0)
+        ::close(folder);
+    return name;
+}
 
 QString resolveBelow(const QString &folder, const QString &relativePath)
 {

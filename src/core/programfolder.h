@@ -4,6 +4,15 @@
 
 namespace Tintora {
 
+// The program folder, the executable's, as a path the program can open: see usableFolderPath.
+QString programFolderPath();
+
+// A path for the folder whose name is the bytes folderName. Qt reads file names as UTF-8 and
+// cannot hold a name that is not, so such a folder is reached through a descriptor kept open for
+// the life of the process: /proc/self/fd/<n> names it within the process. When that fails too,
+// the name as Qt reads it, with replacement marks in place of the bytes it lost.
+QString usableFolderPath(const QByteArray &folderName);
+
 // The path of relativePath ("Webdask/WebDask.html") below folder. Where a name does not exist
 // with exactly its letter case, an entry of the folder that differs only in case takes its place,
 // so "WebDask" and "Webdask" name the same folder on a case-sensitive file system too. Names

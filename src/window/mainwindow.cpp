@@ -1,5 +1,6 @@
 #include "window/mainwindow.h"
 
+#include "core/programfolder.h"
 #include "panels/browserpanel.h"
 #include "panels/helppanel.h"
 #include "panels/hexpanel.h"
@@ -36,7 +37,7 @@ constexpr int kClientWidth = 6045;
 
 ProgramSetup ProgramSetup::installed()
 {
-    const QString folder = QCoreApplication::applicationDirPath();
+    const QString folder = programFolderPath();
     return {folder, folder + QStringLiteral("/tintora_webview"),
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), [](int exitCode) {
                 std::fflush(nullptr);

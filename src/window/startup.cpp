@@ -46,6 +46,8 @@ bool MainWindow::LoadPantoneFiles()
     m_state.intMissingFiles = 1;
     if (result.failure == CatalogFailure::Damaged) {
         QMessageBox::critical(nullptr, tr("Damaged File"), result.message);
+    } else if (result.failure == CatalogFailure::UnusableFolder) {
+        QMessageBox::critical(nullptr, tr("Unusable Folder Name"), result.message);
     } else {
         QMessageBox::critical(nullptr, tr("Missing File"),
                               tr("A file is missing. Make sure all Folders and their respective "

@@ -3,32 +3,37 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <array>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Tintora;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kRed = u"redlist.dat"_s;
-const QString kGreen = u"greenlist.dat"_s;
-const QString kBlue = u"bluelist.dat"_s;
-const QString kNames = u"pantonelist.dat"_s;
+const QString kRed = u"Pantone/redlist.dat"_s;
+const QString kGreen = u"Pantone/greenlist.dat"_s;
+const QString kBlue = u"Pantone/bluelist.dat"_s;
+const QString kNames = u"Pantone/pantonelist.dat"_s;
 
-// The first count lines of a shipped catalogue file, one of them replaced; a count past the
-// file's last line break adds an entry.
-QByteArray shipped(const QString &file, int count, int index = -1, const QByteArray &text = {})
+// The first count lines of a shipped catalogue file, one of them replaced, in an encoding with its
+// byte order mark; a count past the file's last line break adds an entry.
+QByteArray shipped(const QString &file, int count, int index = -1, const QByteArray &text = {},
+                   QStringConverter::Encoding encoding = QStringConverter::Utf8)
 {
-    QFile data(QStringLiteral(TINTORA_SOURCE_DIR "/data/Pantone/") + file);
+    QFile data(QStringLiteral(TINTORA_SOURCE_DIR "/data/") + file);
     if (!data.open(QIODevice::ReadOnly))
         qFatal("Cannot read %s", qPrintable(file));
     QList<QByteArray> lines = data.readAll().split('\n').first(count);
     if (index >= 0)
         lines[index] = text;
-    return lines.join('\n');
+    return QStringEncoder(encoding,
+                          QStringEncoder::Flag::WriteBom)(QString::fromUtf8(lines.join('\n')));
 }
 
 std::array<HiddenList *, 4> lists(FormState &state)
@@ -37,9 +42,12 @@ std::array<HiddenList *, 4> lists(FormState &state)
             &state.cboPantoneList};
 }
 
-// Loads a program folder holding the shipped preview page and catalogue, with one path below it
-// removed (null content) or rewritten, into a state whose lists hold something beforehand.
-CatalogLoadResult load(FormState &state, const QString &changed = {},
+enum class Put { Content, Fifo, LinkToDevZero, FolderNameNotUtf8 };
+
+// Loads a program folder holding the shipped preview page and catalogue, with one file in it
+// rewritten (removed, for null content) or replaced, into a state whose lists hold something
+// beforehand.
+CatalogLoadResult load(FormState &state, const QString &changed = {}, Put put = Put::Content,
                        const QByteArray &content = {})
 {
     QTemporaryDir dir;
@@ -49,17 +57,21 @@ CatalogLoadResult load(FormState &state, const QString &changed = {},
         for (const QString &file : from.entryList(QDir::Files))
             QFile::copy(from.filePath(file), dir.filePath(folder + u'/' + file));
     }
-    if (!changed.isEmpty()) {
-        QFile file(dir.filePath(changed));
-        if (!QDir(file.fileName()).removeRecursively() || (file.exists() && !file.remove())
-            || (!content.isNull()
-                && (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())))
-            qFatal("Cannot change %s", qPrintable(changed));
-    }
+    QFile file(dir.filePath(changed));
+    const QByteArray name = QFile::encodeName(file.fileName());
+    if (!changed.isEmpty()
+        && (!file.remove()
+            || (put == Put::Content && !content.isNull()
+                && (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+                    || file.write(content) != content.size()))
+            || (put == Put::Fifo && ::mkfifo(name.constData(), 0644) != 0)
+            || (put == Put::LinkToDevZero && ::symlink("/dev/zero", name.constData()) != 0)))
+        qFatal("Cannot change %s", qPrintable(changed));
     state.strWebPage = dir.filePath(u"Webdask/WebDask.html"_s);
     for (HiddenList *list : lists(state))
         list->setItems({u"junk"_s});
-    return readCatalogFiles(dir.path(), state);
+    const QString badName = QFile::decodeName(QFile::encodeName(dir.path()) + "/bad\xFF\xFEname");
+    return readCatalogFiles(put == Put::FolderNameNotUtf8 ? badName : dir.path(), state);
 }
 
 } // namespace
@@ -70,100 +82,90 @@ class TestCatalogLoader : public QObject
 
 private slots:
     void shippedCatalogue();
-    void missing_data();
-    void missing();
-    void entries_data();
-    void entries();
+    void faults_data();
+    void faults();
 };
 
 void TestCatalogLoader::shippedCatalogue()
 {
     FormState state;
     QVERIFY(load(state).ok());
+    QStringList ends; // each list whole, from its own file
     for (const HiddenList *list : lists(state))
-        QCOMPARE(list->count(), kCatalogSize);
-    // Each list from its own file.
-    QCOMPARE((QStringList {state.cboPantoneRGBred.item(0), state.cboPantoneRGBgreen.item(0),
-                           state.cboPantoneRGBblue.item(0), state.cboPantoneList.item(0)}),
-             (QStringList {"255", "221", "0", "Yellow C"}));
+        ends << list->item(0) << list->item(list->count() - 1);
+    QCOMPARE(ends, (QStringList {"255", "112", "221", "211", "0", "225", "Yellow C", "2225 C"}));
 }
 
-void TestCatalogLoader::missing_data()
+void TestCatalogLoader::faults_data()
 {
-    QTest::addColumn<QString>("path"); // below the program folder
+    QTest::addColumn<QString>("file"); // below the program folder
+    QTest::addColumn<Put>("put");
+    QTest::addColumn<QByteArray>("content");
     QTest::addColumn<CatalogFailure>("failure");
-    QTest::addColumn<QString>("named");
-    QTest::addColumn<int>("listsRead");
+    QTest::addColumn<QString>("fault"); // in the message besides the file's name
+    QTest::addColumn<int>("listsRead"); // 4: all, before the lists were checked
 
-    const auto file = CatalogFailure::MissingFile;
+    const auto row = [](const char *name, const QString &file, const QByteArray &content,
+                        CatalogFailure failure, const QString &fault = {}, int listsRead = 4,
+                        Put put = Put::Content) {
+        QTest::newRow(name) << file << put << content << failure << fault << listsRead;
+    };
+    const auto damaged = CatalogFailure::Damaged;
     // The page is looked for before any file is read.
-    QTest::newRow("preview page") << u"Webdask"_s << CatalogFailure::MissingPage
-                                  << u"WebDask.html"_s << 0;
-    QTest::newRow("redlist.dat") << u"Pantone/"_s + kRed << file << kRed << 0;
-    QTest::newRow("greenlist.dat") << u"Pantone/"_s + kGreen << file << kGreen << 1;
-    QTest::newRow("bluelist.dat") << u"Pantone/"_s + kBlue << file << kBlue << 2;
-    QTest::newRow("pantonelist.dat") << u"Pantone/"_s + kNames << file << kNames << 3;
+    row("preview page", u"Webdask/WebDask.html"_s, {}, CatalogFailure::MissingPage, {}, 0);
+    // Read without end, it took all memory; opened for reading, a FIFO blocked start-up for good.
+    row("link to /dev/zero", kRed, {}, CatalogFailure::MissingFile, {}, 0, Put::LinkToDevZero);
+    row("FIFO", kGreen, {}, CatalogFailure::MissingFile, {}, 1, Put::Fifo);
+    // Qt cannot name a folder whose name is not UTF-8: the user is told so, not that a file is
+    // missing.
+    row("folder name not UTF-8", {}, {}, CatalogFailure::UnusableFolder, u"UTF-8"_s, 0,
+        Put::FolderNameNotUtf8);
+    // Kept whole, a large file held a gigabyte for the whole session.
+    row("past the size limit", kBlue, "1\n"_ba.repeated(kMaxCatalogFileSize / 2 + 1), damaged,
+        u"larger than"_s, 2);
+    row("NUL byte", kNames, shipped(kNames, 941, 2, "Red\0"_ba), damaged, u"NUL"_s, 3);
+
+    row("empty", kRed, ""_ba, damaged, u"holds 0 entries"_s);
+    row("short names", kNames, shipped(kNames, 940), damaged, u"holds 940 entries"_s);
+    row("255.5 rounds to 256", kBlue, shipped(kBlue, 941, 940, "255.5"), damaged,
+        u"entry 941 (\"255.5\")"_s);
+    // Wrapped into 16 bits, 65536 would pass as 0.
+    row("65536", kRed, shipped(kRed, 941, 3, "65536"), damaged, u"entry 4 (\"65536\")"_s);
+    row("percent sign kept", kBlue, shipped(kBlue, 941, 9, "300%1"), damaged,
+        u"entry 10 (\"300%1\")"_s);
+    // Read as Latin-1, UTF-16 and UTF-32 gave numbers hidden behind NULs: every colour black.
+    row("UTF-16LE, 300", kRed, shipped(kRed, 941, 0, "300", QStringConverter::Utf16LE), damaged,
+        u"entry 1 (\"300\")"_s);
+    row("UTF-32BE, -1", kGreen, shipped(kGreen, 941, 17, "-1", QStringConverter::Utf32BE), damaged,
+        u"entry 18 (\"-1\")"_s);
+    row("12.5, one more", kRed, shipped(kRed, 941, 0, "12.5") + "\n300", CatalogFailure::None);
+    row("300 as a name", kNames, shipped(kNames, 941, 7, "300"), CatalogFailure::None);
 }
 
-void TestCatalogLoader::missing()
+void TestCatalogLoader::faults()
 {
-    QFETCH(QString, path);
+    QFETCH(QString, file);
+    QFETCH(Put, put);
+    QFETCH(QByteArray, content);
     QFETCH(CatalogFailure, failure);
-    QFETCH(QString, named);
+    QFETCH(QString, fault);
     QFETCH(int, listsRead);
 
     FormState state;
-    const CatalogLoadResult result = load(state, path);
-    QCOMPARE(result.failure, failure);
-    QCOMPARE(result.fileName, named);
-    QVERIFY2(result.message.contains(named), qPrintable(result.message));
-    // Lists read before stay filled, the rest are empty; the number list is not emptied first.
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(lists(state)[i]->count(), i < listsRead ? kCatalogSize : 0);
-    QCOMPARE(state.cboPantoneList.items(), QStringList {u"junk"_s});
-}
-
-void TestCatalogLoader::entries_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("fault"); // empty: the catalogue is accepted
-
-    QTest::newRow("empty") << kRed << QByteArray("") << u"holds 0 entries"_s;
-    QTest::newRow("short components") << kGreen << shipped(kGreen, 940) << u"holds 940 entries"_s;
-    QTest::newRow("short names") << kNames << shipped(kNames, 940) << u"holds 940 entries"_s;
-    QTest::newRow("300") << kRed << shipped(kRed, 941, 17, "300") << u"entry 18 (\"300\")"_s;
-    QTest::newRow("-1") << kGreen << shipped(kGreen, 941, 0, "-1") << u"entry 1 (\"-1\")"_s;
-    QTest::newRow("255.5 rounds to 256")
-        << kBlue << shipped(kBlue, 941, 940, "255.5") << u"entry 941 (\"255.5\")"_s;
-    // Wrapped into 16 bits, 65536 would pass as 0.
-    QTest::newRow("65536") << kRed << shipped(kRed, 941, 3, "65536") << u"entry 4 (\"65536\")"_s;
-    QTest::newRow("percent sign kept")
-        << kBlue << shipped(kBlue, 941, 9, "300%1") << u"entry 10 (\"300%1\")"_s;
-    QTest::newRow("12.5") << kRed << shipped(kRed, 941, 0, "12.5") << QString();
-    QTest::newRow("text without a number") << kGreen << shipped(kGreen, 941, 3, "abc") << QString();
-    QTest::newRow("300 past the end") << kRed << shipped(kRed, 942, 941, "300") << QString();
-    QTest::newRow("300 as a name") << kNames << shipped(kNames, 941, 7, "300") << QString();
-}
-
-void TestCatalogLoader::entries()
-{
-    QFETCH(QString, file);
-    QFETCH(QByteArray, content);
-    QFETCH(QString, fault);
-
-    FormState state;
-    const CatalogLoadResult result = load(state, u"Pantone/"_s + file, content);
-    if (fault.isEmpty()) {
-        QVERIFY2(result.ok(), qPrintable(result.message));
+    const CatalogLoadResult result = load(state, file, put, content);
+    QVERIFY2(result.failure == failure, qPrintable(result.message));
+    for (int i = 0; failure == CatalogFailure::None && i < 4; ++i)
+        QCOMPARE(lists(state)[i]->count(), kCatalogSize); // nothing past the catalogue is kept
+    if (failure == CatalogFailure::None)
         return;
-    }
-    QCOMPARE(result.failure, CatalogFailure::Damaged);
-    QCOMPARE(result.fileName, file);
-    QVERIFY2(result.message.contains(u'"' + file + u'"') && result.message.contains(fault),
+    const QString named = file.section(u'/', -1); // none for the folder
+    QCOMPARE(result.fileName, named);
+    QVERIFY2(result.message.contains(named) && result.message.contains(fault),
              qPrintable(result.message));
-    // All four files were read before the lists were checked.
-    QVERIFY(state.cboPantoneList.item(0) != u"junk"_s);
+    // Lists read before stay filled, the rest are empty; the number list is not emptied first.
+    for (int i = 0; i < 3 && listsRead < 4; ++i)
+        QCOMPARE(lists(state)[i]->count(), i < listsRead ? kCatalogSize : 0);
+    QCOMPARE(state.cboPantoneList.items() == QStringList {u"junk"_s}, listsRead < 4);
 }
 
 QTEST_GUILESS_MAIN(TestCatalogLoader)

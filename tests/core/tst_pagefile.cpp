@@ -1,13 +1,16 @@
 #include "core/pagefile.h"
+#include "core/programfolder.h"
 
 #include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 using namespace Tintora;
@@ -30,13 +33,6 @@ QStringList entriesOf(const QString &folder)
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-int modeOf(const QString &path)
-{
-    struct stat status = {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777)
-                                                                     : -1;
-}
-
 qsizetype openDescriptorCount()
 {
     return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System).size();
@@ -44,7 +40,7 @@ qsizetype openDescriptorCount()
 
 } // namespace
 
-enum class Setup { Page, NoPage, NoFolder, FolderIsAFile, FullDisk };
+enum class Setup { Plain, NoFolder, FolderIsAFile, FullDisk, Leftovers, LongPath, NotUtf8Name };
 Q_DECLARE_METATYPE(Setup)
 
 class TestPageFile : public QObject
@@ -62,15 +58,20 @@ void TestPageFile::replaceFile_data()
     QTest::addColumn<int>("mode"); // the old page's permissions; 0: no old page
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("replaces a longer page, keeps its permissions")
-        << Setup::Page << 0640 << int(NoFileError);
-    QTest::newRow("creates a missing page") << Setup::NoPage << 0 << int(NoFileError);
-    QTest::newRow("missing folder: path not found") << Setup::NoFolder << 0 << int(PathNotFound);
-    QTest::newRow("folder is a file: path not found")
-        << Setup::FolderIsAFile << 0 << int(PathNotFound);
-    QTest::newRow("read-only page, though root may write it")
-        << Setup::Page << 0444 << int(PermissionDenied);
-    QTest::newRow("full disk") << Setup::FullDisk << 0644 << int(DiskFull);
+    const auto row = [](const char *name, Setup setup, int mode, int expected = NoFileError) {
+        QTest::newRow(name) << setup << mode << expected;
+    };
+    row("replaces a longer page, keeps its permissions", Setup::Plain, 0640);
+    row("creates a missing page", Setup::Plain, 0);
+    row("missing folder: path not found", Setup::NoFolder, 0, PathNotFound);
+    row("folder is a file: path not found", Setup::FolderIsAFile, 0, PathNotFound);
+    row("read-only page, though root may write it", Setup::Plain, 0444, PermissionDenied);
+    row("full disk", Setup::FullDisk, 0644, DiskFull);
+    // A write killed before its rename left its temporary file for good.
+    row("leftovers removed, not a running write's", Setup::Leftovers, 0644);
+    // The page's path fitted the system's limit, its temporary file's did not: 75.
+    row("program folder of 4060 characters", Setup::LongPath, 0644);
+    row("program folder name not UTF-8", Setup::NotUtf8Name, 0644);
 }
 
 void TestPageFile::replaceFile()
@@ -80,23 +81,43 @@ void TestPageFile::replaceFile()
     QFETCH(int, expected);
 
     QTemporaryDir root;
-    QVERIFY(root.isValid());
-    const QString folder = root.filePath(QStringLiteral("Webdask"));
-    const QString page = folder + QStringLiteral("/WebDask.html");
+    QString program = root.path();
+    const QByteArray notUtf8 = QFile::encodeName(program) + "/bad\xFF\xFEname";
+    // Renamed back, or the temporary folder could not remove it.
+    const auto renameBack = qScopeGuard([&] {
+        ::rename(notUtf8.constData(), QFile::encodeName(root.filePath(u"x"_s)).constData());
+    });
+    if (setup == Setup::NotUtf8Name) {
+        QCOMPARE(::mkdir(notUtf8.constData(), 0755), 0);
+        program = usableFolderPath(notUtf8);
+        QVERIFY(QDir(program).exists()); // Qt's own reading of the name names no folder
+    }
+    while (setup == Setup::LongPath && program.size() < 4060)
+        program += u'/' + QString(std::min<qsizetype>(200, 4059 - program.size()), u'd');
+    const QString folder = program + u"/Webdask"_s;
+    const QString page = folder + u"/WebDask.html"_s;
     if (setup == Setup::FolderIsAFile)
         QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
     else if (setup != Setup::NoFolder)
-        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(QDir().mkpath(folder));
     std::optional<TestSupport::TinyDisk> disk;
     if (setup == Setup::FullDisk) {
         disk.emplace(folder);
         if (!disk->isMounted())
             QSKIP(qPrintable(u"Cannot mount a tiny disk (needs root): "_s + disk->error()));
     }
-    if (setup == Setup::Page || setup == Setup::FullDisk) {
+    if (mode) {
         QFile file(page);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kOldContent) == kOldContent.size());
         QCOMPARE(::chmod(QFile::encodeName(page).constData(), mode_t(mode)), 0);
+    }
+    QStringList kept; // besides the page
+    QFile running(folder + u"/.WebDask.html.10c4ed"_s); // another instance's write in progress
+    if (setup == Setup::Leftovers) {
+        kept = {u".WebDask.html.10c4ed"_s, u".WebDask.html.notes"_s};
+        for (const QString &name : kept + QStringList {u".WebDask.html.5eed"_s})
+            QVERIFY(QFile(folder + u'/' + name).open(QIODevice::WriteOnly));
+        QVERIFY(running.open(QIODevice::ReadOnly) && ::flock(running.handle(), LOCK_EX) == 0);
     }
     if (disk)
         QVERIFY(disk->fill());
@@ -109,9 +130,10 @@ void TestPageFile::replaceFile()
     if (expected == NoFileError) {
         QCOMPARE(readAll(page), kNewContent);
         // No temporary file left behind.
-        QCOMPARE(entriesOf(folder), QStringList {QStringLiteral("WebDask.html")});
-        if (mode)
-            QCOMPARE(modeOf(page), mode);
+        QCOMPARE(entriesOf(folder), kept + QStringList {u"WebDask.html"_s});
+        struct stat status = {};
+        QVERIFY(::stat(QFile::encodeName(page).constData(), &status) == 0
+                && (!mode || int(status.st_mode & 07777) == mode));
     } else {
         QCOMPARE(entriesOf(folder), entries);
         if (mode)
