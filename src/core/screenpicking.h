@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/colorvalue.h"
+
+#include <QDBusConnection>
+#include <QPoint>
+#include <QString>
+
+#include <optional>
+
+namespace Tintora {
+
+// How this desktop lets the program take a colour from the screen.
+enum class ScreenPickMethod {
+    Read, // read the pixel under a click through the toolkit (X11): screenColorAt
+    Portal, // ask the desktop, which lets the user pick (Wayland): PortalColorPicker
+    None, // not at all; ScreenPickSupport::reason says why
+};
+
+struct ScreenPickSupport
+{
+    ScreenPickMethod method = ScreenPickMethod::None;
+    QString reason; // for None: a sentence for the disabled menu entry's tool tip
+};
+
+// The method for the running program: its platform plug-in, whether the session is a Wayland
+// one, and the session bus.
+ScreenPickSupport screenPickSupport();
+
+// The same for a given platform plug-in name ("xcb", "wayland", ...). An X11 program in a
+// Wayland session sees only the other X11 programs' windows, so there the portal is preferred
+// when the desktop offers one.
+ScreenPickSupport screenPickSupport(QStringView platformName, bool waylandSession,
+                                    const QDBusConnection &bus);
+
+// The colour of the screen's pixel at a position in global (device-independent) coordinates,
+// or none where no screen is or the screen cannot be read.
+std::optional<ColorValue> screenColorAt(QPoint globalPosition);
+
+} // namespace Tintora
