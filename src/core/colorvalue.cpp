@@ -36,6 +36,15 @@ QString rgbNumber(int red, int green, int blue)
     return QStringLiteral("RGB(%1,%2,%3)").arg(red).arg(green).arg(blue);
 }
 
+QString htmlNumber(ColorValue color)
+{
+    const Components components = splitColorValue(color);
+    QString text;
+    for (int component : {components.red, components.green, components.blue})
+        text += QStringLiteral("%1").arg(component, 2, 16, QLatin1Char('0')).toUpper();
+    return text;
+}
+
 QColor toQColor(ColorValue value)
 {
     const Components c = splitColorValue(value);

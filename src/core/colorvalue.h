@@ -33,6 +33,8 @@ constexpr ColorValue colorValue(int red, int green, int blue)
 
 // The "RGB Number": RGB(r,g,b) without blanks.
 QString rgbNumber(int red, int green, int blue);
+// The "HTML Number" of a colour: RRGGBB in upper-case hexadecimal digits, "3399CC".
+QString htmlNumber(ColorValue color);
 
 // What start-up and reset write into the read-outs before a selector first shows a colour.
 inline QString rgbPlaceholder()

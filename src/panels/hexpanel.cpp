@@ -1,6 +1,7 @@
 #include "panels/hexpanel.h"
 
 #include "core/formstate.h"
+#include "widgets/colorentry.h"
 #include "widgets/controls.h"
 
 #include <QLabel>
@@ -47,6 +48,9 @@ HexPanel::HexPanel(FormState &state, QWidget *parent)
     // valueChanged also comes for each thumb position of a drag.
     for (QScrollBar *bar : {hsHexRed, hsHexGreen, hsHexBlue})
         connect(bar, &QScrollBar::valueChanged, this, &HexPanel::HexScroller);
+    attachColorEntry(txtHexNum, Notation::Html, [this](ColorValue color) { takeColor(color); });
+    attachColorEntry(txtHexRGB, Notation::Rgb, [this](ColorValue color) { takeColor(color); });
+    attachColorEntry(txtHexDex, Notation::Decimal, [this](ColorValue color) { takeColor(color); });
 }
 
 void HexPanel::HexScroller()
@@ -67,6 +71,22 @@ QWidget *HexPanel::focusControl() const
 QWidget *HexPanel::colorBox() const
 {
     return txtHex;
+}
+
+// The bars move as if the user had moved them; their change handling shows the colour. Bars
+// already in place still show it, over whatever was typed.
+bool HexPanel::takeColor(ColorValue color)
+{
+    const Components components = splitColorValue(color);
+    const int values[] = {components.red, components.green, components.blue};
+    const bool inPlace = hsHexRed->value() == values[0] && hsHexGreen->value() == values[1]
+        && hsHexBlue->value() == values[2];
+    hsHexRed->setValue(values[0]);
+    hsHexGreen->setValue(values[1]);
+    hsHexBlue->setValue(values[2]);
+    if (inPlace)
+        HexScroller();
+    return true;
 }
 
 void HexPanel::setStartValues()

@@ -28,6 +28,7 @@ public:
     QWidget *focusControl() const override;
     void setStartValues() override;
     QWidget *colorBox() const override;
+    bool takeColor(ColorValue color) override;
 
 private:
     FormState &m_state;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/colorvalue.h"
+
 class QWidget;
 
 namespace Tintora {
@@ -29,6 +31,10 @@ public:
     // The colour box whose colour the Web Browser panel's assignment button takes; none for the
     // panels that pick no colour.
     virtual QWidget *colorBox() const { return nullptr; }
+
+    // Shows a colour given from outside the panel (typed, pasted or picked from the screen) as
+    // the panel's own controls would show it. False for the panels that take no colours.
+    virtual bool takeColor(ColorValue) { return false; }
 };
 
 } // namespace Tintora

@@ -1,12 +1,17 @@
 #include "panels/pantonepanel.h"
 
 #include "core/catalogloader.h"
+#include "core/catalogsearch.h"
+#include "core/colordifference.h"
 #include "core/formstate.h"
 #include "core/numericvalue.h"
+#include "widgets/colorentry.h"
 #include "widgets/controls.h"
 
+#include <QCompleter>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStringListModel>
 
 namespace Tintora {
 
@@ -40,11 +45,34 @@ PantonePanel::PantonePanel(FormState &state, QWidget *parent)
     connect(vsPantone, &QScrollBar::valueChanged, this, &PantonePanel::PantoneScroller);
     connect(&m_state.cboPantoneList, &HiddenList::currentTextChanged, this,
             &PantonePanel::cboPantoneList_Change);
+
+    // The number box finds an entry by its name, else the entry nearest to a colour.
+    new ColorEntry(txtPantoneNum,
+                   tr("a catalog name (485 C), ") + acceptedNotations(Notation::None),
+                   [this](const QString &text) {
+                       if (const std::optional<int> entry
+                           = findCatalogEntry(text, m_state.cboPantoneList.items())) {
+                           showEntry(*entry);
+                           return true;
+                       }
+                       const std::optional<ColorValue> color = parseColor(text, Notation::None);
+                       return color && takeColor(*color);
+                   });
+    m_completer = new QCompleter(this);
+    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
+    m_completer->setFilterMode(Qt::MatchStartsWith);
+    txtPantoneNum->setCompleter(m_completer);
+    for (auto [box, notation] :
+         {std::pair {txtRgbPantone, Notation::Rgb}, {txtHtmlPantone, Notation::Html}})
+        attachColorEntry(box, notation, [this](ColorValue color) { takeColor(color); });
 }
+
+PantonePanel::~PantonePanel() = default;
 
 void PantonePanel::PantoneScroller()
 {
     const int entry = vsPantone->value();
+    setMatchNote(QString());
     m_state.cboPantoneList.setCurrentIndex(entry);
     m_state.cboPantoneRGBred.setCurrentIndex(entry);
     m_state.cboPantoneRGBblue.setCurrentIndex(entry);
@@ -84,7 +112,42 @@ bool PantonePanel::showFirstEntry()
     vsPantone->setValue(*start);
     setBackColor(txtPantone, vsPantone->value());
     setTextFromStart(txtPantoneNum, QString::number(vsPantone->value()));
+    m_completer->setModel(new QStringListModel(m_state.cboPantoneList.items(), m_completer));
     return true;
+}
+
+bool PantonePanel::takeColor(ColorValue color)
+{
+    if (!m_nearest) {
+        m_nearest = std::make_unique<NearestColorSearch>(
+            catalogColors(m_state.cboPantoneRGBred.items(), m_state.cboPantoneRGBgreen.items(),
+                          m_state.cboPantoneRGBblue.items()));
+    }
+    const NearestColor nearest = m_nearest->nearest(color);
+    if (nearest.index < 0)
+        return false;
+    showEntry(nearest.index);
+    setMatchNote(nearest.exact
+                     ? tr("Exact match")
+                     : tr("ΔE %1 from the colour you gave").arg(nearest.deltaE, 0, 'f', 1));
+    return true;
+}
+
+void PantonePanel::showEntry(int entry)
+{
+    if (vsPantone->value() == entry)
+        PantoneScroller();
+    else
+        vsPantone->setValue(entry);
+}
+
+void PantonePanel::setMatchNote(const QString &note)
+{
+    for (QWidget *widget :
+         {static_cast<QWidget *>(txtPantone), static_cast<QWidget *>(txtPantoneNum)}) {
+        widget->setToolTip(note);
+        widget->setAccessibleDescription(note);
+    }
 }
 
 QWidget *PantonePanel::focusControl() const

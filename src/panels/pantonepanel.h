@@ -4,12 +4,16 @@
 
 #include <QGroupBox>
 
+#include <memory>
+
+class QCompleter;
 class QLineEdit;
 class QScrollBar;
 
 namespace Tintora {
 
 class FormState;
+class NearestColorSearch;
 
 // "Pantone Colors": one scroll bar over the catalogue loaded at start-up.
 class PantonePanel : public QGroupBox, public PanelInterface
@@ -18,6 +22,7 @@ class PantonePanel : public QGroupBox, public PanelInterface
 
 public:
     PantonePanel(FormState &state, QWidget *parent = nullptr);
+    ~PantonePanel() override;
 
     // Shows the catalogue entry at the scroll bar's value: the patch, the catalogue number, the
     // RGB Number from the stored component texts and the HTML Number through the hex table.
@@ -34,9 +39,13 @@ public:
     void setStartValues() override;
     void reset() override;
     QWidget *colorBox() const override;
+    // The entry nearest to the colour by CIEDE2000, its ΔE in the patch's and number's tool tips.
+    bool takeColor(ColorValue color) override;
 
 private:
     void cboPantoneList_Change();
+    void showEntry(int entry);
+    void setMatchNote(const QString &note);
 
     FormState &m_state;
     QScrollBar *vsPantone;
@@ -44,6 +53,8 @@ private:
     QLineEdit *txtPantoneNum;
     QLineEdit *txtRgbPantone;
     QLineEdit *txtHtmlPantone;
+    QCompleter *m_completer;
+    std::unique_ptr<NearestColorSearch> m_nearest; // over the loaded catalogue, on first use
 };
 
 } // namespace Tintora

@@ -1,7 +1,9 @@
 #include "panels/qbpanel.h"
 
+#include "core/colordifference.h"
 #include "core/formstate.h"
 #include "core/qbcolors.h"
+#include "widgets/colorentry.h"
 #include "widgets/controls.h"
 
 #include <QLabel>
@@ -35,17 +37,59 @@ QbPanel::QbPanel(FormState &state, QWidget *parent)
                                           twipsRect(2640, 1320, 1215, 255)));
 
     connect(vsQB, &QScrollBar::valueChanged, this, &QbPanel::QBScroller);
+
+    // The QB Number box takes a QB number 0 to 15 as well as a colour.
+    new ColorEntry(txtQBnum, tr("a QB Number (0 to 15), ") + acceptedNotations(Notation::None),
+                   [this](const QString &text) {
+                       bool isNumber = false;
+                       const int number = text.trimmed().toInt(&isNumber);
+                       if (isNumber && number >= vsQB->minimum() && number <= vsQB->maximum()) {
+                           showColorNumber(number);
+                           return true;
+                       }
+                       const std::optional<ColorValue> color = parseColor(text, Notation::None);
+                       return color && takeColor(*color);
+                   });
+    for (auto [box, notation] : {std::pair {txtRGBqb, Notation::Rgb}, {txtHTMLqb, Notation::Html}})
+        attachColorEntry(box, notation, [this](ColorValue color) { takeColor(color); });
 }
 
 void QbPanel::QBScroller()
 {
     const int number = vsQB->value();
+    setMatchNote(QString());
     txtQBnum->setText(QString::number(number));
     setBackColor(txtQB, kQbColors.at(number));
     m_state.varDecimal = backColor(txtQB);
     m_state.DecimalToRGB();
     txtRGBqb->setText(rgbNumber(m_state.intRed, m_state.intGreen, m_state.intBlue));
     txtHTMLqb->setText(m_state.strHexColor);
+}
+
+bool QbPanel::takeColor(ColorValue color)
+{
+    const NearestColor nearest = nearestQbColor(color);
+    showColorNumber(nearest.index);
+    if (!nearest.exact) {
+        setMatchNote(tr("The nearest QB color to %1, not the same (ΔE %2)")
+                         .arg(htmlNumber(color))
+                         .arg(nearest.deltaE, 0, 'f', 1));
+    }
+    return true;
+}
+
+void QbPanel::showColorNumber(int number)
+{
+    if (vsQB->value() == number)
+        QBScroller();
+    else
+        vsQB->setValue(number);
+}
+
+void QbPanel::setMatchNote(const QString &note)
+{
+    txtQBnum->setToolTip(note);
+    txtQBnum->setAccessibleDescription(note);
 }
 
 void QbPanel::showFirstColor()

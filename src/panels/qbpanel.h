@@ -30,8 +30,13 @@ public:
     void setStartValues() override;
     void reset() override;
     QWidget *colorBox() const override;
+    // The nearest QB colour; the QB Number box says when it is not the same colour.
+    bool takeColor(ColorValue color) override;
 
 private:
+    void showColorNumber(int number);
+    void setMatchNote(const QString &note);
+
     FormState &m_state;
     QScrollBar *vsQB;
     QLineEdit *txtQB;

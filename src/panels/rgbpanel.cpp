@@ -1,6 +1,7 @@
 #include "panels/rgbpanel.h"
 
 #include "core/formstate.h"
+#include "widgets/colorentry.h"
 #include "widgets/controls.h"
 
 #include <QLabel>
@@ -50,6 +51,9 @@ RgbPanel::RgbPanel(FormState &state, QWidget *parent)
     // read-outs follow the thumb.
     for (QScrollBar *bar : {hsRed, hsGreen, hsBlue})
         connect(bar, &QScrollBar::valueChanged, this, &RgbPanel::RGBScroller);
+    attachColorEntry(txtRGBnum, Notation::Rgb, [this](ColorValue color) { takeColor(color); });
+    attachColorEntry(txtHTML, Notation::Html, [this](ColorValue color) { takeColor(color); });
+    attachColorEntry(txtDecimal, Notation::Decimal, [this](ColorValue color) { takeColor(color); });
 }
 
 void RgbPanel::RGBScroller()
@@ -73,6 +77,22 @@ QWidget *RgbPanel::focusControl() const
 QWidget *RgbPanel::colorBox() const
 {
     return txtRGB;
+}
+
+// The bars move as if the user had moved them; their change handling shows the colour. Bars
+// already in place still show it, over whatever was typed.
+bool RgbPanel::takeColor(ColorValue color)
+{
+    const Components components = splitColorValue(color);
+    const int values[] = {components.red, components.green, components.blue};
+    const bool inPlace = hsRed->value() == values[0] && hsGreen->value() == values[1]
+        && hsBlue->value() == values[2];
+    hsRed->setValue(values[0]);
+    hsGreen->setValue(values[1]);
+    hsBlue->setValue(values[2]);
+    if (inPlace)
+        RGBScroller();
+    return true;
 }
 
 void RgbPanel::setStartValues()

@@ -2,6 +2,7 @@
 
 #include "core/formstate.h"
 #include "core/numericvalue.h"
+#include "widgets/colorentry.h"
 #include "widgets/controls.h"
 #include "widgets/swatchpicture.h"
 
@@ -45,6 +46,10 @@ SwatchPanel::SwatchPanel(FormState &state, QWidget *parent)
 
     connectPicture(picTintora);
     connectPicture(picBwBox);
+    for (auto [box, notation] : {std::pair {txtColorDecimal, Notation::Decimal},
+                                 {txtColorHtml, Notation::Html},
+                                 {txtColorRgb, Notation::Rgb}})
+        attachColorEntry(box, notation, [this](ColorValue color) { takeColor(color); });
 }
 
 void SwatchPanel::connectPicture(SwatchPicture *picture)
@@ -67,7 +72,18 @@ void SwatchPanel::connectPicture(SwatchPicture *picture)
 void SwatchPanel::pick(SwatchPicture *picture, QPoint point)
 {
     picture->setCursor(Qt::CrossCursor);
-    txtColorDecimal->setText(QString::number(picture->colorAt(point)));
+    showDecimal(QString::number(picture->colorAt(point)));
+}
+
+bool SwatchPanel::takeColor(ColorValue color)
+{
+    showDecimal(QString::number(color));
+    return true;
+}
+
+void SwatchPanel::showDecimal(const QString &decimal)
+{
+    txtColorDecimal->setText(decimal);
     // No colour outside the picture: show black.
     if (leadingNumber(txtColorDecimal->text()) == -1)
         txtColorDecimal->setText(QStringLiteral("0"));

@@ -25,10 +25,13 @@ public:
     QWidget *focusControl() const override;
     void setStartValues() override;
     QWidget *colorBox() const override;
+    bool takeColor(ColorValue color) override;
 
 private:
     void connectPicture(SwatchPicture *picture);
     void pick(SwatchPicture *picture, QPoint point);
+    // The steps of a pick after the picture's colour is read: the colour as a decimal text.
+    void showDecimal(const QString &decimal);
 
     FormState &m_state;
     SwatchPicture *picTintora;

@@ -74,6 +74,7 @@ MainWindow::MainWindow(ProgramSetup setup)
     banner->setScaledContents(true);
 
     buildPanels(client);
+    buildEditMenu();
 
     resize(pixels(kClientWidth), height());
     setOuterHeight(kClosedHeight);

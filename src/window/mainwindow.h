@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/formstate.h"
+#include "core/screenpicking.h"
 
 #include <QMainWindow>
 
@@ -15,6 +16,8 @@ namespace Tintora {
 class BrowserPanel;
 class HelpPanel;
 class PanelToolbar;
+class PortalColorPicker;
+class ScreenPicker;
 class PantonePanel;
 class PanelInterface;
 class QbPanel;
@@ -64,6 +67,14 @@ protected:
 private:
     void buildMenu();
     void buildPanels(QWidget *client);
+    void buildEditMenu();
+    void updateEditMenu();
+    PanelInterface *openPanel() const;
+    // The open panel's colour box; none when no panel is open or the open one shows no colour.
+    QWidget *openColorBox() const;
+    // Into the open panel; with none open, first opens the panel at suitedPanel as its button does.
+    void giveColor(ColorValue color, int suitedPanel);
+    void pickFromScreen();
     void tlbFirst_ButtonClick(int index);
     bool LoadPantoneFiles();
     // The last steps of start-up, which Reset repeats: every panel's start values, then the
@@ -81,6 +92,12 @@ private:
 
     QAction *m_mnuFileReset = nullptr;
     PanelToolbar *m_toolbar = nullptr;
+    std::vector<QAction *> m_copyActions;
+    QAction *m_mnuEditPaste = nullptr;
+    QAction *m_mnuEditPick = nullptr;
+    ScreenPickMethod m_pickMethod = ScreenPickMethod::None;
+    ScreenPicker *m_screenPicker = nullptr;
+    PortalColorPicker *m_portalPicker = nullptr;
     QbPanel *m_qb = nullptr;
     PantonePanel *m_pantone = nullptr;
     BrowserPanel *m_browser = nullptr;

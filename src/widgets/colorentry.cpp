@@ -1,0 +1,123 @@
+#include "widgets/colorentry.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace Tintora {
+
+namespace {
+
+// The frame of a refused text; the style sheet is the box's own and goes with the mark.
+const char kInvalidStyle[] = "QLineEdit { border: 2px solid red; }";
+
+} // namespace
+
+ColorEntry::ColorEntry(QLineEdit *box, const QString &accepted, Accept accept)
+    : QObject(box)
+    , m_box(box)
+    , m_accepted(accepted)
+    , m_accept(std::move(accept))
+    , m_shown(box->text())
+{
+    box->setReadOnly(false);
+    box->installEventFilter(this);
+    connect(box, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (!m_editing)
+            m_shown = text;
+    });
+    connect(box, &QLineEdit::textEdited, this, [this] { m_editing = true; });
+    // Enter comes as a signal: a completion list hands its Enter to the box past event filters.
+    connect(box, &QLineEdit::returnPressed, this, &ColorEntry::enter);
+}
+
+bool ColorEntry::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && (m_editing || m_invalid)) {
+            restore();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        // A completion list opening below the box leaves the typing under way.
+        if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+            restore();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ColorEntry::enter()
+{
+    if (!m_editing)
+        return;
+    const QString text = m_box->text();
+    // The accept function may give the box a tool tip of its own, which must stay.
+    m_editing = false;
+    setInvalid(false);
+    if (!m_accept(text)) {
+        m_editing = true;
+        setInvalid(true);
+        return;
+    }
+    m_shown = m_box->text();
+}
+
+void ColorEntry::restore()
+{
+    if (!m_editing && !m_invalid)
+        return;
+    m_editing = false;
+    setInvalid(false);
+    m_box->setText(m_shown);
+    m_box->setCursorPosition(0);
+}
+
+void ColorEntry::setInvalid(bool invalid)
+{
+    if (invalid == m_invalid)
+        return;
+    m_invalid = invalid;
+    if (invalid) {
+        m_toolTip = m_box->toolTip();
+        m_box->setStyleSheet(QString::fromLatin1(kInvalidStyle));
+        m_box->setToolTip(tr("No colour. This box accepts %1.").arg(m_accepted));
+    } else {
+        m_box->setStyleSheet(QString());
+        m_box->setToolTip(m_toolTip);
+    }
+}
+
+QString acceptedNotations(Notation notation)
+{
+    QString own;
+    switch (notation) {
+    case Notation::Html:
+        own = QObject::tr("an HTML Number (3399CC), ");
+        break;
+    case Notation::Rgb:
+        own = QObject::tr("an RGB Number (51,153,204), ");
+        break;
+    case Notation::Decimal:
+        own = QObject::tr("a Decimal Number (13408563), ");
+        break;
+    case Notation::None:
+    case Notation::Any:
+        break;
+    }
+    return own
+        + QObject::tr("#RRGGBB, #RGB, rgb(r, g, b), hsl(h, s%, l%) or a colour name (steelblue)");
+}
+
+ColorEntry *attachColorEntry(QLineEdit *box, Notation notation,
+                             std::function<void(ColorValue)> take)
+{
+    return new ColorEntry(box, acceptedNotations(notation),
+                          [notation, take = std::move(take)](const QString &text) {
+                              const std::optional<ColorValue> color = parseColor(text, notation);
+                              if (color)
+                                  take(*color);
+                              return color.has_value();
+                          });
+}
+
+} // namespace Tintora

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/colorparser.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QLineEdit;
+
+namespace Tintora {
+
+// Makes a read-out box take typing. Enter hands what was typed to the box's accept function;
+// Escape, or leaving the box without Enter, puts back the text shown before. Text the accept
+// function refuses changes nothing: the box keeps it, framed in red with a tool tip naming what
+// it accepts, until the user corrects it or presses Escape. The box looks as before.
+class ColorEntry : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Accept = std::function<bool(const QString &text)>;
+
+    ColorEntry(QLineEdit *box, const QString &accepted, Accept accept);
+
+    bool isInvalid() const { return m_invalid; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void enter();
+    void restore();
+    void setInvalid(bool invalid);
+
+    QLineEdit *m_box;
+    QString m_accepted;
+    Accept m_accept;
+    QString m_shown; // the text the program last showed
+    QString m_toolTip; // the box's own tool tip while it is marked invalid
+    bool m_editing = false;
+    bool m_invalid = false;
+};
+
+// A box that reads a colour in its notation and hands it on; the notations it accepts are named
+// in its tool tip when the text is no colour.
+ColorEntry *attachColorEntry(QLineEdit *box, Notation notation,
+                             std::function<void(ColorValue)> take);
+
+// What a box of a notation accepts, for the tool tip of an invalid text.
+QString acceptedNotations(Notation notation);
+
+} // namespace Tintora
