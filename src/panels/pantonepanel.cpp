@@ -58,10 +58,11 @@ PantonePanel::PantonePanel(FormState &state, QWidget *parent)
                        const std::optional<ColorValue> color = parseColor(text, Notation::None);
                        return color && takeColor(*color);
                    });
-    m_completer = new QCompleter(this);
-    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
-    m_completer->setFilterMode(Qt::MatchStartsWith);
-    txtPantoneNum->setCompleter(m_completer);
+    m_names = new QStringListModel(this);
+    auto *completer = new QCompleter(m_names, this);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchStartsWith);
+    txtPantoneNum->setCompleter(completer);
     for (auto [box, notation] :
          {std::pair {txtRgbPantone, Notation::Rgb}, {txtHtmlPantone, Notation::Html}})
         attachColorEntry(box, notation, [this](ColorValue color) { takeColor(color); });
@@ -112,7 +113,7 @@ bool PantonePanel::showFirstEntry()
     vsPantone->setValue(*start);
     setBackColor(txtPantone, vsPantone->value());
     setTextFromStart(txtPantoneNum, QString::number(vsPantone->value()));
-    m_completer->setModel(new QStringListModel(m_state.cboPantoneList.items(), m_completer));
+    m_names->setStringList(m_state.cboPantoneList.items());
     return true;
 }
 

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-class QCompleter;
 class QLineEdit;
+class QStringListModel;
 class QScrollBar;
 
 namespace Tintora {
@@ -53,7 +53,7 @@ private:
     QLineEdit *txtPantoneNum;
     QLineEdit *txtRgbPantone;
     QLineEdit *txtHtmlPantone;
-    QCompleter *m_completer;
+    QStringListModel *m_names; // the catalogue's names, once loaded
     std::unique_ptr<NearestColorSearch> m_nearest; // over the loaded catalogue, on first use
 };
 
