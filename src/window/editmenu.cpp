@@ -98,8 +98,11 @@ void MainWindow::buildEditMenu()
     };
     m_screenPicker = new ScreenPicker(this);
     connect(m_screenPicker, &ScreenPicker::picked, this, pickedColor);
-    m_portalPicker = new PortalColorPicker(this);
-    connect(m_portalPicker, &PortalColorPicker::picked, this, pickedColor);
+    // Only a desktop that offers its picker is asked; the bus is left alone otherwise.
+    if (m_pickMethod == ScreenPickMethod::Portal) {
+        m_portalPicker = new PortalColorPicker(this);
+        connect(m_portalPicker, &PortalColorPicker::picked, this, pickedColor);
+    }
 
     connect(edit, &QMenu::aboutToShow, this, &MainWindow::updateEditMenu);
     connect(m_toolbar, &PanelToolbar::buttonClick, this, &MainWindow::updateEditMenu);
