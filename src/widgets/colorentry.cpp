@@ -79,11 +79,15 @@ void ColorEntry::setInvalid(bool invalid)
     m_invalid = invalid;
     if (invalid) {
         m_toolTip = m_box->toolTip();
+        m_description = m_box->accessibleDescription();
+        const QString note = tr("No colour. This box accepts %1.").arg(m_accepted);
         m_box->setStyleSheet(QString::fromLatin1(kInvalidStyle));
-        m_box->setToolTip(tr("No colour. This box accepts %1.").arg(m_accepted));
+        m_box->setToolTip(note);
+        m_box->setAccessibleDescription(note);
     } else {
         m_box->setStyleSheet(QString());
         m_box->setToolTip(m_toolTip);
+        m_box->setAccessibleDescription(m_description);
     }
 }
 

@@ -38,7 +38,8 @@ private:
     QString m_accepted;
     Accept m_accept;
     QString m_shown; // the text the program last showed
-    QString m_toolTip; // the box's own tool tip while it is marked invalid
+    QString m_toolTip; // the box's own tool tip and description while it is marked invalid
+    QString m_description;
     bool m_editing = false;
     bool m_invalid = false;
 };

@@ -11,10 +11,12 @@
 #include "widgets/screenpicker.h"
 #include "window/paneltoolbar.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTimer>
 #include <QToolButton>
 
@@ -78,9 +80,12 @@ void MainWindow::buildEditMenu()
     }
     edit->addSeparator();
     m_mnuEditPaste = edit->addAction(tr("&Paste"), QKeySequence::Paste, this, [this] {
-        if (const std::optional<ColorValue> color
-            = parseColor(QGuiApplication::clipboard()->text(), Notation::Any))
+        const std::optional<ColorValue> color
+            = parseColor(QGuiApplication::clipboard()->text(), Notation::Any);
+        if (color)
             giveColor(*color, kHexPanel);
+        else
+            QApplication::beep();
     });
     m_mnuEditPaste->setObjectName(QStringLiteral("mnuEditPaste"));
     edit->addSeparator();
@@ -102,6 +107,9 @@ void MainWindow::buildEditMenu()
     if (m_pickMethod == ScreenPickMethod::Portal) {
         m_portalPicker = new PortalColorPicker(this);
         connect(m_portalPicker, &PortalColorPicker::picked, this, pickedColor);
+        connect(m_portalPicker, &PortalColorPicker::failed, this, [this](const QString &message) {
+            QMessageBox::warning(this, tr("Pick Colour from Screen"), message);
+        });
     }
 
     connect(edit, &QMenu::aboutToShow, this, &MainWindow::updateEditMenu);
@@ -145,7 +153,9 @@ void MainWindow::giveColor(ColorValue color, int suitedPanel)
 void MainWindow::pickFromScreen()
 {
     if (m_pickMethod == ScreenPickMethod::Portal) {
-        m_portalPicker->pick();
+        // The desktop places its picker over the window that asked, where it can name it.
+        const bool x11 = QGuiApplication::platformName() == QLatin1StringView("xcb");
+        m_portalPicker->pick(x11 ? QStringLiteral("x11:%1").arg(winId(), 0, 16) : QString());
     } else if (m_pickMethod == ScreenPickMethod::Read) {
         // The grab waits until the menu that started it has let go of the mouse.
         QTimer::singleShot(0, m_screenPicker, &ScreenPicker::start);
