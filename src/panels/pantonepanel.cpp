@@ -169,6 +169,7 @@ void PantonePanel::setStartValues()
 
 void PantonePanel::reset()
 {
+    setMatchNote(QString());
     showFirstEntry();
 }
 

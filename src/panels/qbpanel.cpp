@@ -117,6 +117,7 @@ void QbPanel::setStartValues()
 
 void QbPanel::reset()
 {
+    setMatchNote(QString());
     vsQB->setValue(0);
 }
 
