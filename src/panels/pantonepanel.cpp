@@ -47,22 +47,22 @@ PantonePanel::PantonePanel(FormState &state, QWidget *parent)
             &PantonePanel::cboPantoneList_Change);
 
     // The number box finds an entry by its name, else the entry nearest to a colour.
-    new ColorEntry(txtPantoneNum,
-                   tr("a catalog name (485 C), ") + acceptedNotations(Notation::None),
-                   [this](const QString &text) {
-                       if (const std::optional<int> entry
-                           = findCatalogEntry(text, m_state.cboPantoneList.items())) {
-                           showEntry(*entry);
-                           return true;
-                       }
-                       const std::optional<ColorValue> color = parseColor(text, Notation::None);
-                       return color && takeColor(*color);
-                   });
+    auto *numberEntry = new ColorEntry(
+        txtPantoneNum, tr("a catalog name (485 C), ") + acceptedNotations(Notation::None),
+        [this](const QString &text) {
+            if (const std::optional<int> entry
+                = findCatalogEntry(text, m_state.cboPantoneList.items())) {
+                showEntry(*entry);
+                return true;
+            }
+            const std::optional<ColorValue> color = parseColor(text, Notation::None);
+            return color && takeColor(*color);
+        });
     m_names = new QStringListModel(this);
     auto *completer = new QCompleter(m_names, this);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchStartsWith);
-    txtPantoneNum->setCompleter(completer);
+    numberEntry->setCompleter(completer);
     for (auto [box, notation] :
          {std::pair {txtRgbPantone, Notation::Rgb}, {txtHtmlPantone, Notation::Html}})
         attachColorEntry(box, notation, [this](ColorValue color) { takeColor(color); });

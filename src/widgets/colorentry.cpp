@@ -1,8 +1,11 @@
 #include "widgets/colorentry.h"
 
+#include <QCompleter>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+
+#include <utility>
 
 namespace Tintora {
 
@@ -22,13 +25,33 @@ ColorEntry::ColorEntry(QLineEdit *box, const QString &accepted, Accept accept)
 {
     box->setReadOnly(false);
     box->installEventFilter(this);
+    // A user's change comes as textEdited, then textChanged; the program's as textChanged alone,
+    // and what the program shows ends any typing under way.
+    connect(box, &QLineEdit::textEdited, this, [this] { m_userChange = true; });
     connect(box, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!m_editing)
-            m_shown = text;
+        if (std::exchange(m_userChange, false)) {
+            m_editing = true;
+            return;
+        }
+        m_shown = text;
+        m_editing = false;
+        setInvalid(false);
     });
-    connect(box, &QLineEdit::textEdited, this, [this] { m_editing = true; });
     // Enter comes as a signal: a completion list hands its Enter to the box past event filters.
     connect(box, &QLineEdit::returnPressed, this, &ColorEntry::enter);
+}
+
+void ColorEntry::setCompleter(QCompleter *completer)
+{
+    // Connected before the box's own handling, which writes a completion as the program would;
+    // it is the user's typing all the same.
+    const auto completing = [this](const QString &text) {
+        if (text != m_box->text())
+            m_userChange = true;
+    };
+    connect(completer, qOverload<const QString &>(&QCompleter::highlighted), this, completing);
+    connect(completer, qOverload<const QString &>(&QCompleter::activated), this, completing);
+    m_box->setCompleter(completer);
 }
 
 bool ColorEntry::eventFilter(QObject *watched, QEvent *event)

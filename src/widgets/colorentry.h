@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QCompleter;
 class QLineEdit;
 
 namespace Tintora {
@@ -24,7 +25,8 @@ public:
 
     ColorEntry(QLineEdit *box, const QString &accepted, Accept accept);
 
-    bool isInvalid() const { return m_invalid; }
+    // Completes what the user types from a list; a completion counts as typed.
+    void setCompleter(QCompleter *completer);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -41,6 +43,7 @@ private:
     QString m_toolTip; // the box's own tool tip and description while it is marked invalid
     QString m_description;
     bool m_editing = false;
+    bool m_userChange = false; // between a user's textEdited and its textChanged
     bool m_invalid = false;
 };
 
