@@ -4,6 +4,7 @@
 #include "core/pagefile.h"
 #include "core/pagetext.h"
 #include "widgets/browserhost.h"
+#include "widgets/contrastreadout.h"
 #include "widgets/controls.h"
 
 #include <QCheckBox>
@@ -48,6 +49,10 @@ BrowserPanel::BrowserPanel(FormState &state, const ColorSources &sources,
     txtWebSample = new QLineEdit(tr("Text Sample"), this);
     txtWebSample->setObjectName(QStringLiteral("txtWebSample"));
     txtWebSample->setGeometry(twipsRect(120, 1680, 5535, 765));
+    // In the free room between the middle buttons and the sample, which it describes.
+    auto *contrast = new ContrastReadout(txtWebSample, this);
+    contrast->setObjectName(QStringLiteral("lblContrast"));
+    contrast->setGeometry(twipsRect(1920, 1230, 2460, 420));
 
     cmdWriteWeb = new QPushButton(tr("View Text Sample in Web Browser"), this);
     cmdWriteWeb->setObjectName(QStringLiteral("cmdWriteWeb"));
