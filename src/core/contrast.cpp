@@ -12,7 +12,8 @@ constexpr double kAaLarge = 3;
 constexpr double kAaaNormal = 7;
 constexpr double kAaaLarge = 4.5;
 
-// An 8-bit sRGB component as linear light.
+// An 8-bit sRGB component as linear light. (Older texts of the guidelines give 0.03928 for the
+// bend; no 8-bit component lies between the two values, so both give the same.)
 double linearComponent(int component)
 {
     const double value = component / 255.0;

@@ -30,8 +30,8 @@ ContrastReadout::ContrastReadout(QLineEdit *sample, QWidget *parent)
     , m_sample(sample)
 {
     setTextFormat(Qt::PlainText);
-    // Reachable with Tab, so that a screen reader announces it, and its text can be copied.
-    setFocusPolicy(Qt::TabFocus);
+    // Selectable from the keyboard, which also puts it in the Tab order: a screen reader announces
+    // it when it gets the focus, and its text can be copied.
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setAccessibleName(tr("Contrast of the sample text"));
     // The sample's colours live in its palette: every way of setting them ends in a palette
