@@ -92,7 +92,7 @@ void WebPreviewFactory::prepareChromium()
     // and without anything from the network. Chromium then allows one browser per process, which
     // is all the program makes, and cannot shut down cleanly: the program never asks it to, it
     // ends its process. Flags set by the user are left as they are.
-    if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--single-process");
     // The page is drawn in software, Chromium's part and Qt Quick's alike. With OpenGL, the view
     // would make Qt turn the main window into an OpenGL window: Qt destroys the window and makes a
@@ -102,7 +102,7 @@ void WebPreviewFactory::prepareChromium()
     // Qt WebEngine still looks for OpenGL on X11, which would load the whole graphics driver (Mesa
     // with LLVM, over 50 MiB) for nothing. The program has made no OpenGL window so far, so Qt's
     // X11 OpenGL support is not loaded yet and can be declined.
-    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
 }
 
