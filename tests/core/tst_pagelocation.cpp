@@ -17,7 +17,7 @@ constexpr auto kReadOnlyFolder = QFile::ReadOwner | QFile::ExeOwner | QFile::Rea
     | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
 
 // What stands where the user's data folder or its copy of the page would go.
-enum class Data { Nothing, FileInTheWay, Relative, CopyMadeEarlier };
+enum class Data { Nothing, Relative, CopyMadeEarlier };
 
 } // namespace
 
@@ -45,8 +45,6 @@ void TestPageLocation::chosenPage_data()
         << false << false << Data::Nothing << kShipped << QByteArray();
     QTest::newRow("regression: a read-only shipped page gave a read-only copy")
         << true << true << Data::Nothing << kCopy << shipped;
-    QTest::newRow("data folder unusable: the shipped page")
-        << false << true << Data::FileInTheWay << kShipped << QByteArray();
     QTest::newRow("relative data folder: the shipped page, nothing made in the working folder")
         << false << true << Data::Relative << kShipped << QByteArray();
     QTest::newRow("copy made earlier: kept as the user left it")
@@ -71,8 +69,6 @@ void TestPageLocation::chosenPage()
 
     if (readOnlyPage)
         QVERIFY(QFile::setPermissions(folder.filePath(kShipped), QFile::ReadOwner));
-    if (data == Data::FileInTheWay)
-        folder.write(u"user-data"_s, "a file where the data folder should be");
     if (data == Data::Relative) {
         dataFolder = u"user-data"_s;
         QVERIFY(QDir::setCurrent(folder.path()));
