@@ -2,9 +2,14 @@
 // exec, when its first top-level window and (with --caption) its main window were mapped, then
 // the memory of the program's whole process tree 1.5 s after that. With --browser it then opens
 // the Web Browser panel by clicking its toolbar button and reports when the embedded browser
-// first shows the welcome page, and the memory after that. Prints key=value lines on stdout.
+// first shows the welcome page, the processor time the program used until then, the memory after
+// that, and what became of the main window's X window meanwhile: its id before and after, and how
+// often it was unmapped or destroyed. With --close-after-ms N it asks the main window to close N ms
+// after that click, as a window manager's close box does, instead of waiting for the page, and
+// reports how the program ended. Prints key=value lines on stdout.
 //
-// Usage: mapwatch [--caption TEXT] [--browser] [--settle-ms N] [--timeout-ms N] -- COMMAND ARGS
+// Usage: mapwatch [--caption TEXT] [--browser [--close-after-ms N]] [--settle-ms N]
+//                 [--timeout-ms N] -- COMMAND ARGS
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -116,6 +121,30 @@ TreeMemory treeMemory()
     return memory;
 }
 
+// The processor time, user and system, that the process tree has used so far, in milliseconds.
+// Unlike the time on the clock, it hardly grows when other jobs share the processors.
+double treeCpuMs()
+{
+    double ticks = 0;
+    for (const pid_t pid : descendants()) {
+        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+        std::string line;
+        if (!std::getline(stat, line))
+            continue;
+        const auto close = line.rfind(')');
+        if (close == std::string::npos)
+            continue;
+        // After the command name: state (field 3) up to utime (14) and stime (15).
+        unsigned long user = 0;
+        unsigned long system = 0;
+        if (std::sscanf(line.c_str() + close + 1,
+                        " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &user, &system)
+            == 2)
+            ticks += double(user + system);
+    }
+    return ticks * 1000.0 / double(sysconf(_SC_CLK_TCK));
+}
+
 void killTree(pid_t child)
 {
     // Twice: a process may start another while the first round goes out.
@@ -173,6 +202,7 @@ struct Options
 {
     std::string caption;
     bool browser = false;
+    std::optional<int> closeAfterMs;
     int settleMs = 1500;
     int timeoutMs = 30000;
     std::vector<char *> command;
@@ -192,6 +222,8 @@ Options parse(int argc, char **argv)
             options.browser = true;
         } else if (i + 1 < argc && arg == "--caption") {
             options.caption = argv[++i];
+        } else if (i + 1 < argc && arg == "--close-after-ms") {
+            options.closeAfterMs = std::atoi(argv[++i]);
         } else if (i + 1 < argc && arg == "--settle-ms") {
             options.settleMs = std::atoi(argv[++i]);
         } else if (i + 1 < argc && arg == "--timeout-ms") {
@@ -203,8 +235,8 @@ Options parse(int argc, char **argv)
     for (; i < argc; ++i)
         options.command.push_back(argv[i]);
     if (options.command.empty())
-        fail("usage: mapwatch [--caption TEXT] [--browser] [--settle-ms N] [--timeout-ms N] -- "
-             "COMMAND ARGS");
+        fail("usage: mapwatch [--caption TEXT] [--browser [--close-after-ms N]] [--settle-ms N] "
+             "[--timeout-ms N] -- COMMAND ARGS");
     options.command.push_back(nullptr);
     return options;
 }
@@ -228,17 +260,29 @@ public:
                 const Window window = event.xmap.window;
                 if (!firstMapMs)
                     firstMapMs = at;
-                if (!mainMapMs && (caption.empty() || windowName(m_display, window) == caption)) {
-                    mainMapMs = at;
+                if (window != mainWindow
+                    && (caption.empty() || windowName(m_display, window) == caption)) {
+                    // A main window mapped anew under another id replaces the first one.
+                    if (!mainMapMs)
+                        mainMapMs = at;
                     mainWindow = window;
                 }
+            } else if (event.type == UnmapNotify && event.xunmap.window == mainWindow) {
+                ++mainUnmaps;
+            } else if (event.type == DestroyNotify && event.xdestroywindow.window == mainWindow) {
+                ++mainDestroys;
             }
         }
-        int status = 0;
-        if (waitpid(m_child, &status, WNOHANG) == m_child) {
-            g_child = 0;
-            killTree(m_child);
-            fail("the program ended before the measurement was done");
+        if (!exitStatus) {
+            int status = 0;
+            if (waitpid(m_child, &status, WNOHANG) == m_child) {
+                g_child = 0;
+                exitStatus = status;
+                exitedMs = millisecondsSince(start);
+                killTree(m_child);
+                if (!expectExit)
+                    fail("the program ended before the measurement was done");
+            }
         }
         pollfd fd {ConnectionNumber(m_display), POLLIN, 0};
         poll(&fd, 1, waitMs);
@@ -258,6 +302,11 @@ public:
     std::optional<double> firstMapMs;
     std::optional<double> mainMapMs;
     Window mainWindow = None;
+    int mainUnmaps = 0;
+    int mainDestroys = 0;
+    bool expectExit = false;
+    std::optional<int> exitStatus; // as waitpid() gives it
+    double exitedMs = 0;
 
 private:
     Display *m_display;
@@ -324,6 +373,28 @@ constexpr int kBrowserButton = 6;
 // in the panel, 369 by 89 pixels. A few pixels are left out at the edges.
 constexpr Region kBrowserPlace {8 + 8 + 4, 64 + 240 + 4, 369 - 8, 89 - 8};
 
+// What became of the main window's X window since the click: a window made anew has another id.
+void printWindowReport(const Watch &watch, Window before)
+{
+    std::printf("main_window_before=0x%lx\nmain_window_after=0x%lx\nmain_window_unmaps=%d\n"
+                "main_window_destroys=%d\n",
+                before, watch.mainWindow, watch.mainUnmaps, watch.mainDestroys);
+}
+
+// The message a window manager sends when the user clicks a window's close box.
+void requestClose(Display *display, Window window)
+{
+    XEvent event {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+}
+
 void measureBrowser(Display *display, Watch &watch, const Options &options)
 {
     Window child = None;
@@ -349,10 +420,30 @@ void measureBrowser(Display *display, Watch &watch, const Options &options)
     XFlush(display);
     watch.waitUntil(Clock::now() + std::chrono::milliseconds(200));
 
+    const Window mainBefore = watch.mainWindow;
+    const double cpuBefore = treeCpuMs();
     const auto clicked = Clock::now();
     XTestFakeButtonEvent(display, 1, True, CurrentTime);
     XTestFakeButtonEvent(display, 1, False, CurrentTime);
     XFlush(display);
+
+    if (options.closeAfterMs) {
+        watch.waitUntil(clicked + std::chrono::milliseconds(*options.closeAfterMs));
+        printWindowReport(watch, mainBefore);
+        const double sentMs = millisecondsSince(watch.start);
+        watch.expectExit = true;
+        requestClose(display, watch.mainWindow);
+        const auto deadline = Clock::now() + std::chrono::milliseconds(options.timeoutMs);
+        while (!watch.exitStatus && Clock::now() < deadline)
+            watch.pump(5);
+        if (!watch.exitStatus)
+            fail("the program did not end after the close request");
+        const int status = *watch.exitStatus;
+        std::printf("close_exit_status=%d\nclose_to_exit_ms=%.1f\n",
+                    WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
+                    watch.exitedMs - sentMs);
+        return;
+    }
 
     std::optional<double> changedMs;
     const auto deadline = clicked + std::chrono::milliseconds(options.timeoutMs);
@@ -365,14 +456,15 @@ void measureBrowser(Display *display, Watch &watch, const Options &options)
         if (!changedMs && now.pixels != before.pixels)
             changedMs = at;
         if (now.showsPage()) {
-            std::printf("browser_change_ms=%.1f\nbrowser_render_ms=%.1f\n", changedMs.value_or(at),
-                        at);
+            std::printf("browser_change_ms=%.1f\nbrowser_render_ms=%.1f\nbrowser_cpu_ms=%.0f\n",
+                        changedMs.value_or(at), at, treeCpuMs() - cpuBefore);
             break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(4));
     }
     watch.waitUntil(Clock::now() + std::chrono::milliseconds(options.settleMs));
     printMemory("browser_", treeMemory());
+    printWindowReport(watch, mainBefore);
 }
 
 } // namespace

@@ -74,6 +74,10 @@ class WebPreviewFactory : public QObject, public PreviewBrowserFactory
 
 public:
     PreviewBrowser *createBrowser(QWidget *parent) override;
+
+private:
+    // Chooses how Chromium and Qt Quick run, before the first browser starts them.
+    static void prepareChromium();
 };
 
 } // namespace Tintora

@@ -4,6 +4,7 @@
 #include "core/pagefile.h"
 #include "core/pagetext.h"
 #include "widgets/browserhost.h"
+#include "widgets/contrastreadout.h"
 #include "widgets/controls.h"
 
 #include <QCheckBox>
@@ -51,6 +52,10 @@ BrowserPanel::BrowserPanel(FormState &state, const ColorSources &sources,
     txtWebSample->setObjectName(QStringLiteral("txtWebSample"));
     txtWebSample->setGeometry(twipsRect(120, 1680, 5535, 765));
     txtWebSample->setAccessibleName(tr("Sample text"));
+    // In the free room between the middle buttons and the sample, which it describes.
+    auto *contrast = new ContrastReadout(txtWebSample, this);
+    contrast->setObjectName(QStringLiteral("lblContrast"));
+    contrast->setGeometry(twipsRect(1920, 1230, 2460, 420));
 
     auto *cmdWriteWeb = new QPushButton(tr("View Text Sample in Web Browser"), this);
     cmdWriteWeb->setObjectName(QStringLiteral("cmdWriteWeb"));

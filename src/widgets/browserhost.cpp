@@ -34,20 +34,17 @@ void releaseBrowserShareContext()
     browserShareContext().reset();
 }
 
-// Qt WebEngine hands its pictures to the window through the application's global shared OpenGL
-// context. Qt makes that context while the application starts when AA_ShareOpenGLContexts is set,
-// which loads the OpenGL driver, tens of megabytes and tens of milliseconds, on every start; the
-// program makes it here instead, once a browser is really wanted, before Qt WebEngine is loaded.
+// Qt WebEngine reads the format of the application's global shared OpenGL context as it starts,
+// and warns when there is none. Qt makes that context while the application starts when
+// AA_ShareOpenGLContexts is set, which loads the OpenGL driver, tens of megabytes and tens of
+// milliseconds, on every start. The preview draws in software (see the plug-in), so the context is
+// only ever asked for its format: the program sets one here, never made, before Qt WebEngine loads.
 void ensureBrowserShareContext()
 {
     if (qt_gl_global_share_context())
         return;
-    auto context = std::make_unique<QOpenGLContext>();
-    // Kept even when it cannot be made, as Qt keeps its own: Qt WebEngine then draws without
-    // OpenGL, but it reads the context's format all the same.
-    context->create();
-    qt_gl_set_global_share_context(context.get());
-    browserShareContext() = std::move(context);
+    browserShareContext() = std::make_unique<QOpenGLContext>();
+    qt_gl_set_global_share_context(browserShareContext().get());
     // Before the application object goes, after Qt WebEngine's own clean-up, registered later.
     qAddPostRoutine(releaseBrowserShareContext);
 }

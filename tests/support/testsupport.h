@@ -65,7 +65,6 @@ public:
         QString title;
         QString text;
         QMessageBox::Icon icon;
-        QMessageBox::StandardButtons buttons;
     };
 
     MessageBoxWatcher();

@@ -2,20 +2,29 @@
 
 #include "widgets/controls.h"
 #include "window/paneltoolbar.h"
+#include "window/splashwindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
 
 using namespace Tintora;
 using namespace Qt::StringLiterals;
 using TestSupport::child;
 
-// The toolbar opens one panel at a time and locks the rest; what an open panel looks like is
-// pinned by the window pictures.
+namespace {
+
+enum class Way { Click, Key, Toggle }; // how a toolbar button is worked
+
+} // namespace
+
+// The window on a copy of the shipped data: its pictures after start-up and after Reset, the
+// toolbar, start-up and the ways out.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -23,6 +32,7 @@ class TestMainWindow : public QObject
 private slots:
     void init()
     {
+        QApplication::setCursorFlashTime(0);
         m_folder = std::make_unique<TestSupport::ProgramFolder>();
         m_window = std::make_unique<TestSupport::TestWindow>(m_folder->path());
         QVERIFY(m_window->loadAndShow());
@@ -33,11 +43,14 @@ private slots:
         m_folder.reset();
     }
 
+    void picturesAfterStartUpAndReset();
     void openAndClosePanel_data();
     void openAndClosePanel();
     void browserPanelRefreshesChips();
-    void helpPanel();
-    void toolbarKeyAndToggle();
+    void farewell_data();
+    void farewell();
+    void startUp();
+    void failedStartUp();
 
 private:
     template<typename T = QWidget>
@@ -46,45 +59,121 @@ private:
         return child<T>(m_window->window.get(), name);
     }
     QToolButton *button(int index) const { return (*m_window)->tlbFirst()->button(index); }
+    void click(int index) const { QTest::mouseClick(button(index), Qt::LeftButton); }
+    void clickControl(const QString &name) const
+    {
+        QTest::mouseClick(find(name), Qt::LeftButton, {}, QPoint(5, find(name)->height() / 2));
+    }
+    void verifyPictures() const;
 
     std::unique_ptr<TestSupport::ProgramFolder> m_folder;
     std::unique_ptr<TestSupport::TestWindow> m_window;
 };
 
+// The window closed and with each panel open against committed pictures: every control's place,
+// size, caption, font and colour, every start value, the window's heights and the grey buttons of
+// a locked toolbar. TINTORA_UPDATE_PICTURES=1 writes them anew when the window is meant to change.
+void TestMainWindow::verifyPictures() const
+{
+    const char *const names[]
+        = {"closed", "qb", "pantone", "rgb", "hex", "swatches", "browser", "help"};
+    for (int index = 0; index < 8; ++index) {
+        const QImage picture = TestSupport::windowPicture(**m_window, index);
+        const QString file = QStringLiteral(TINTORA_SOURCE_DIR "/tests/window/pictures/%1.png")
+                                 .arg(QLatin1String(names[index]));
+        if (qEnvironmentVariableIsSet("TINTORA_UPDATE_PICTURES"))
+            QVERIFY(picture.save(file));
+        const QString difference = TestSupport::pictureDifference(picture, QImage(file));
+        QVERIFY2(difference.isEmpty(), qPrintable(file + u": "_s + difference));
+    }
+}
+
+// After a session that changed every start value, Reset shows the window as start-up did, keeps
+// the typed sample and writes it; twice gives the same.
+void TestMainWindow::picturesAfterStartUpAndReset()
+{
+    verifyPictures();
+    for (const QString &bar : {u"hsRed"_s, u"hsGreen"_s, u"hsBlue"_s, u"hsHexRed"_s,
+                               u"hsHexGreen"_s, u"hsHexBlue"_s, u"vsQB"_s, u"vsPantone"_s})
+        find<QScrollBar>(bar)->setValue(5);
+    click(5);
+    clickControl(u"picTintora"_s);
+    click(5);
+    click(6);
+    for (const QString &name :
+         {u"cmdRGB"_s, u"chkFG"_s, u"chkBG"_s, u"chkBold"_s, u"chkItalics"_s, u"chkUnderline"_s})
+        clickControl(name);
+    auto *sample = find<QLineEdit>(u"txtWebSample"_s);
+    QTest::keyClicks(sample, u" & kept"_s);
+    click(6);
+    click(7);
+    clickControl(u"optHelp3"_s);
+    click(7);
+
+    for (int time = 0; time < 2; ++time) {
+        find<QAction>(u"mnuFileReset"_s)->trigger();
+        QCOMPARE(m_folder->read(u"Webdask/WebDask.html"_s),
+                 "\"<HTML><HEAD><TITLE>TINTORA CONVERSIONS WEBVIEWER 2003</TITLE></HEAD><BODY "
+                 "BGCOLOR=FFFFFF FGCOLOR=000000><font color=000000 size=2 name=Arial>Text Sample "
+                 "&amp; kept</font></body></HTML>\"\r\n"_ba);
+        QCOMPARE(sample->text(), u"Text Sample & kept"_s);
+        // The pictures show the sample as start-up left it.
+        sample->setText(u"Text Sample"_s);
+        verifyPictures();
+        sample->setText(u"Text Sample & kept"_s);
+        find<QScrollBar>(u"hsRed"_s)->setValue(9);
+    }
+}
+
 void TestMainWindow::openAndClosePanel_data()
 {
     QTest::addColumn<int>("index");
+    QTest::addColumn<Way>("way");
     QTest::addColumn<QString>("panel");
     QTest::addColumn<QString>("focus"); // empty: the focus stays where it was
-    QTest::newRow("QB Colors") << 1 << u"fraQBcolors"_s << u"vsQB"_s;
-    QTest::newRow("Pantone") << 2 << u"fraPantone"_s << u"vsPantone"_s;
-    QTest::newRow("RGB") << 3 << u"fraRGB"_s << u"hsRed"_s;
-    QTest::newRow("Hex") << 4 << u"fraHtml"_s << u"hsHexRed"_s;
-    QTest::newRow("Swatches") << 5 << u"fraSwatches"_s << u"picTintora"_s;
-    QTest::newRow("Web Browser") << 6 << u"FraBrowser"_s << QString();
-    QTest::newRow("Help") << 7 << u"fraTextHelp"_s << QString();
+    QTest::newRow("QB Colors") << 1 << Way::Click << u"fraQBcolors"_s << u"vsQB"_s;
+    QTest::newRow("Pantone") << 2 << Way::Click << u"fraPantone"_s << u"vsPantone"_s;
+    QTest::newRow("RGB") << 3 << Way::Click << u"fraRGB"_s << u"hsRed"_s;
+    QTest::newRow("Hex by Alt+4") << 4 << Way::Key << u"fraHtml"_s << u"hsHexRed"_s;
+    QTest::newRow("Swatches") << 5 << Way::Click << u"fraSwatches"_s << u"picTintora"_s;
+    QTest::newRow("Web Browser") << 6 << Way::Click << u"FraBrowser"_s << QString();
+    QTest::newRow("regression: Help by an assistive tool's toggle")
+        << 7 << Way::Toggle << u"fraTextHelp"_s << QString();
 }
 
 void TestMainWindow::openAndClosePanel()
 {
     QFETCH(int, index);
+    QFETCH(Way, way);
     QFETCH(QString, panel);
     QFETCH(QString, focus);
     auto *reset = find<QAction>(u"mnuFileReset"_s);
     const int closedHeight = (*m_window)->height();
     QWidget *before = find(u"txtWebSample"_s);
     before->setFocus();
+    const auto work = [&] {
+        if (way == Way::Key)
+            QTest::keyClick((*m_window)->windowHandle(), Qt::Key(Qt::Key_0 + index),
+                            Qt::AltModifier);
+        else if (way == Way::Toggle)
+            button(index)->toggle();
+        else
+            click(index);
+    };
 
-    QTest::mouseClick(button(index), Qt::LeftButton);
-    QVERIFY(find(panel)->isVisible());
+    work();
+    QTRY_VERIFY(find(panel)->isVisible());
     QVERIFY((*m_window)->height() > closedHeight);
     for (int other = 1; other <= 7; ++other)
         QCOMPARE(button(other)->isEnabled(), other == index);
     QVERIFY(!reset->isEnabled());
     QCOMPARE(QApplication::focusWidget(), focus.isEmpty() ? before : find(focus));
+    // A locked button's key does nothing.
+    QTest::keyClick((*m_window)->windowHandle(), Qt::Key(Qt::Key_1 + index % 7), Qt::AltModifier);
+    QVERIFY(!button(index % 7 + 1)->isChecked());
 
-    QTest::mouseClick(button(index), Qt::LeftButton);
-    QVERIFY(!find(panel)->isVisible());
+    work();
+    QTRY_VERIFY(!find(panel)->isVisible());
     QCOMPARE(find(panel)->height(), 0);
     QCOMPARE((*m_window)->height(), closedHeight);
     for (int other = 1; other <= 7; ++other)
@@ -102,44 +191,71 @@ void TestMainWindow::browserPanelRefreshesChips()
                                 {u"txtColor"_s, u"lblWebSwatch"_s}};
     for (int i = 0; i < 5; ++i)
         setBackColor(find(pairs[i][0]), 11 * (i + 1));
-    QTest::mouseClick(button(6), Qt::LeftButton);
+    click(6);
     for (int i = 0; i < 5; ++i)
         QCOMPARE(backColor(find(pairs[i][1])), 11 * (i + 1));
     // Without the browser plug-in the panel says so, once it has painted.
     QTRY_VERIFY(find(u"brwVRN"_s)->findChild<QLabel *>());
     QVERIFY(find(u"brwVRN"_s)->findChild<QLabel *>()->text().startsWith(u"No web browser"_s));
-    QTest::mouseClick(button(6), Qt::LeftButton);
+    click(6);
     setBackColor(find(u"txtRGB"_s), 99);
     QCOMPARE(backColor(find(u"lblWebRGB"_s)), 44);
 }
 
-// The title is set each time the panel opens; a topic replaces the whole text.
-void TestMainWindow::helpPanel()
+void TestMainWindow::farewell_data()
 {
-    auto *title = find<QLabel>(u"lblHelpTitle"_s);
-    QCOMPARE(title->text(), u"Help Title"_s);
-    QTest::mouseClick(button(7), Qt::LeftButton);
-    const QString about = u"Tintora Systems Management\r\nColor Conversions Utility."_s;
-    QCOMPARE(title->text(), about);
-    QTest::mouseClick(find(u"optHelp3"_s), Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(find<QPlainTextEdit>(u"txtHelpOutput"_s)->toPlainText().left(4), u"RGB:"_s);
-    QTest::mouseClick(button(7), Qt::LeftButton);
-    title->setText(u"changed"_s);
-    QTest::mouseClick(button(7), Qt::LeftButton);
-    QCOMPARE(title->text(), about);
+    QTest::addColumn<int>("way");
+    QTest::newRow("File > Exit") << 0;
+    QTest::newRow("close box") << 1;
+    QTest::newRow("File > Exit with a panel open") << 2;
 }
 
-// A button's key and a screen reader's toggle work as a click; a locked button's key does nothing.
-void TestMainWindow::toolbarKeyAndToggle()
+void TestMainWindow::farewell()
 {
-    QTest::keyClick(m_window->window.get(), Qt::Key_4, Qt::AltModifier);
-    QTRY_VERIFY(find(u"fraHtml"_s)->isVisible());
-    QTest::keyClick(m_window->window.get(), Qt::Key_5, Qt::AltModifier);
-    QVERIFY(!button(5)->isDown());
-    button(4)->toggle();
-    QVERIFY(!find(u"fraHtml"_s)->isVisible() && button(5)->isEnabled());
-    button(4)->toggle();
-    QVERIFY(find(u"fraHtml"_s)->isVisible() && !button(5)->isEnabled());
+    QFETCH(int, way);
+    if (way == 2)
+        click(5);
+    if (way == 1)
+        (*m_window)->close();
+    else
+        find<QAction>(u"mnuFileExit"_s)->trigger();
+    QCOMPARE(m_window->exitCode->value_or(-1), 0);
+    SplashWindow *splash = (*m_window)->frmLoading();
+    QCOMPARE(splash->windowTitle(), u"Thank you for usimg the Tintora Utility"_s);
+    QVERIFY(splash->windowHandle() && splash->windowHandle()->isExposed());
+    QVERIFY(!(*m_window)->isVisible());
+}
+
+// Start-up leaves the splash on its second caption, closed; a first number entry of 100 starts
+// the catalogue there, through the bar's own handling.
+void TestMainWindow::startUp()
+{
+    QByteArray names = m_folder->read(u"Pantone/pantonelist.dat"_s);
+    m_folder->write(u"Pantone/pantonelist.dat"_s, names.replace(0, names.indexOf('\n'), "100"));
+    TestSupport::TestWindow window(m_folder->path());
+    QVERIFY(window->Form_Load());
+    QCOMPARE(window->frmLoading()->windowTitle(), u"Not much longer now!"_s);
+    QVERIFY(!window->frmLoading()->isVisible());
+    QCOMPARE(child<QScrollBar>(window.window.get(), u"vsPantone"_s)->value(), 100);
+    QCOMPARE(window->state().cboPantoneRGBblue.currentIndex(), 100);
+    QCOMPARE(child<QLineEdit>(window.window.get(), u"txtPantoneNum"_s)->text(), u"100"_s);
+}
+
+// A catalogue that cannot be loaded is reported, then the exit routine ends the program with
+// status 1 and its own farewell; the main window never shows.
+void TestMainWindow::failedStartUp()
+{
+    m_folder->remove(u"Pantone/bluelist.dat"_s);
+    TestSupport::TestWindow window(m_folder->path());
+    TestSupport::MessageBoxWatcher watcher;
+    QVERIFY(!window->Form_Load());
+    QCOMPARE(watcher.messages().size(), 1);
+    QCOMPARE(watcher.messages().first().title, u"Missing File"_s);
+    QCOMPARE(watcher.messages().first().icon, QMessageBox::Critical);
+    QCOMPARE(window.exitCode->value_or(-1), 1);
+    QCOMPARE(window->frmLoading()->windowTitle(), u"MISSING FOLDER OR FILES!!"_s);
+    QVERIFY(window->frmLoading()->windowHandle()->isExposed());
+    QVERIFY(!window->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
