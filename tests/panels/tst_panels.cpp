@@ -39,7 +39,6 @@ private slots:
     void selectorShowsColour();
     void dragUpdatesAtEveryPosition();
     void pantoneRoundsOnlyPatchAndHex();
-    void assignmentButtonTakesItsColourBox_data();
     void assignmentButtonTakesItsColourBox();
     void checkBoxesStyleTheSample();
     void writesPageOrReportsFailure();
@@ -197,32 +196,27 @@ void TestPanels::pantoneRoundsOnlyPatchAndHex()
         colorValue(12, 14, 254)));
 }
 
-void TestPanels::assignmentButtonTakesItsColourBox_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("chip");
-    QTest::newRow("Pantone Color") << u"cmdPantone"_s << u"txtPantone"_s << u"lblWebPantone"_s;
-    QTest::newRow("QB Color") << u"cmdQB"_s << u"txtQB"_s << u"lblWebQB"_s;
-    QTest::newRow("RGB Color") << u"cmdRGB"_s << u"txtRGB"_s << u"lblWebRGB"_s;
-    QTest::newRow("HTML Color") << u"cmdWebHtml"_s << u"txtHex"_s << u"lblWebHtml"_s;
-    QTest::newRow("Swatch Color") << u"cmdSwatch"_s << u"txtColor"_s << u"lblWebSwatch"_s;
-}
-
-// The button copies its selector's colour into its chip, and into the sample's text colour once
+// Each button copies its selector's colour into its chip, and into the sample's text colour once
 // "Text Color" is ticked; the click alone leaves the sample as it is.
 void TestPanels::assignmentButtonTakesItsColourBox()
 {
-    QFETCH(QString, button);
-    QFETCH(QString, box);
-    QFETCH(QString, chip);
     open(6);
-    setBackColor(find(box), 1193046);
-    QTest::mouseClick(find(button), Qt::LeftButton);
-    QCOMPARE(backColor(find(chip)), 1193046);
-    QCOMPARE(foreColor(find(u"txtWebSample"_s)), kBlack);
+    const QString buttons[][3] = {{u"cmdPantone"_s, u"txtPantone"_s, u"lblWebPantone"_s},
+                                  {u"cmdQB"_s, u"txtQB"_s, u"lblWebQB"_s},
+                                  {u"cmdRGB"_s, u"txtRGB"_s, u"lblWebRGB"_s},
+                                  {u"cmdWebHtml"_s, u"txtHex"_s, u"lblWebHtml"_s},
+                                  {u"cmdSwatch"_s, u"txtColor"_s, u"lblWebSwatch"_s}};
     click(u"chkFG"_s);
-    QCOMPARE(foreColor(find(u"txtWebSample"_s)), 1193046);
+    ColorValue previous = kBlack;
+    for (ColorValue color = 1; const auto &[button, box, chip] : buttons) {
+        setBackColor(find(box), ++color);
+        QTest::mouseClick(find(button), Qt::LeftButton);
+        QCOMPARE(backColor(find(chip)), color);
+        QCOMPARE(foreColor(find(u"txtWebSample"_s)), previous);
+        click(u"chkFG"_s);
+        click(u"chkFG"_s);
+        QCOMPARE(foreColor(find(u"txtWebSample"_s)), previous = color);
+    }
 }
 
 void TestPanels::checkBoxesStyleTheSample()
