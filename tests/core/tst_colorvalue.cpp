@@ -35,10 +35,9 @@ private slots:
     // shows too.
     void decimalToRgbMatchesClosedForm()
     {
-        constexpr qint32 kMin = std::numeric_limits<qint32>::min();
-        constexpr qint32 kMax = std::numeric_limits<qint32>::max();
+        using Limits = std::numeric_limits<qint32>;
         const std::pair<qint64, qint64> ranges[]
-            = {{0, 16777215}, {16777216, kMax}, {kMin, -1}, {-70000, -1}};
+            = {{0, 16777215}, {16777216, Limits::max()}, {Limits::min(), -1}, {-70000, -1}};
         for (const auto &[from, to] : ranges) {
             FormState state;
             state.FillHexTable();

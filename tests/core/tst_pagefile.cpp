@@ -184,10 +184,9 @@ private slots:
 
         const QString chosen = previewPagePath(folder.path(), dataFolder);
         QCOMPARE(chosen, copy.isNull() ? webdask + u"/WebDask.html"_s : copyPath);
-        if (copy.isNull()) {
-            QVERIFY(!QFileInfo(copyPath).isFile());
+        QCOMPARE(QFileInfo(copyPath).isFile(), !copy.isNull());
+        if (copy.isNull())
             return;
-        }
         QCOMPARE(readAll(copyPath), copy);
         QVERIFY(QFile::permissions(chosen).testFlag(QFile::WriteOwner));
         QCOMPARE(entriesOf(QFileInfo(copyPath).path()), QStringList {u"WebDask.html"_s});

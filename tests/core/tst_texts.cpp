@@ -19,28 +19,27 @@ private slots:
         QTest::addColumn<QString>("styles"); // b: bold, i: italic, u: underline
         QTest::addColumn<QByteArray>("body");
 
-        QTest::newRow("fore and back apart, all styles: bold, underline, italic")
-            << u"Hi"_s << u"biu"_s << "<b><U><I>Hi</I></U></b>"_ba;
-        QTest::newRow("empty sample: footer in the back colour, inside the style tags")
-            << QString() << u"i"_s
-            << "<I>Tintora Systems 2003 by Ilse Varga<br>email: support@tintora.example</I>"_ba;
-        const auto escaped = [](const char *name, const QString &sample, const QByteArray &body) {
-            QTest::newRow(name) << sample << QString() << body;
+        const auto row = [](const char *name, const QString &sample, const QByteArray &body,
+                            const QString &styles = {}) {
+            QTest::newRow(name) << sample << styles << body;
         };
-        escaped("blank sample is not empty", u" "_s, " ");
+        row("fore and back apart, all styles: bold, underline, italic", u"Hi"_s,
+            "<b><U><I>Hi</I></U></b>", u"biu"_s);
+        row("empty sample: footer in the back colour, inside the style tags", QString(),
+            "<I>Tintora Systems 2003 by Ilse Varga<br>email: support@tintora.example</I>", u"i"_s);
+        row("blank sample is not empty", u" "_s, " ");
         // The euro sign is no code page byte; an emoji gets one reference for its surrogate pair.
-        escaped("markup, a reference, euro and emoji escaped, other ASCII kept",
-                u"'x' = 1 + 2; #<\"&amp;>\u20AC\U0001F600"_s,
-                "'x' = 1 + 2; #&lt;&quot;&amp;amp;&gt;&#8364;&#128512;");
+        row("markup, a reference, euro and emoji escaped, other ASCII kept",
+            u"'x' = 1 + 2; #<\"&amp;>\u20AC\U0001F600"_s,
+            "'x' = 1 + 2; #&lt;&quot;&amp;amp;&gt;&#8364;&#128512;");
         // Raw, they were bytes the page must not hold; as references from 128 to 159, browsers
         // show them as Windows-1252 characters.
-        escaped(
-            "controls but tab, DEL and C1 replaced",
+        row("controls but tab, DEL and C1 replaced",
             u"\u0000\u0001\u0007\t\u000B\u000C\r\n\u001B\u001F \u007E\u007F\u0080\u009F\u00A0"_s,
             "&#65533;&#65533;&#65533;\t&#65533;&#65533;&#65533;&#65533;&#65533;&#65533; "
             "~&#65533;&#65533;&#65533;&#160;");
-        escaped("lone low, lone high surrogate, high surrogate at the end",
-                u"\xDE00\xD83Dx\xD83D"_s, "&#65533;&#65533;x&#65533;");
+        row("lone low, lone high surrogate, high surrogate at the end", u"\xDE00\xD83Dx\xD83D"_s,
+            "&#65533;&#65533;x&#65533;");
     }
 
     void pageText()
