@@ -1,10 +1,10 @@
 #include "core/catalogloader.h"
 #include "core/formstate.h"
 
-#include <QDir>
+#include "testsupport.h"
+
 #include <QFile>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <array>
@@ -26,10 +26,7 @@ const QString kNames = u"Pantone/pantonelist.dat"_s;
 QByteArray shipped(const QString &file, int count, int index = -1, const QByteArray &text = {},
                    QStringConverter::Encoding encoding = QStringConverter::Utf8)
 {
-    QFile data(QStringLiteral(TINTORA_SOURCE_DIR "/data/") + file);
-    if (!data.open(QIODevice::ReadOnly))
-        qFatal("Cannot read %s", qPrintable(file));
-    QList<QByteArray> lines = data.readAll().split('\n').first(count);
+    QList<QByteArray> lines = TestSupport::ProgramFolder().read(file).split('\n').first(count);
     if (index >= 0)
         lines[index] = text;
     return QStringEncoder(encoding,
@@ -50,22 +47,14 @@ enum class Put { Content, Fifo, LinkToDevZero, FolderNameNotUtf8 };
 CatalogLoadResult load(FormState &state, const QString &changed = {}, Put put = Put::Content,
                        const QByteArray &content = {})
 {
-    QTemporaryDir dir;
-    for (const QString &folder : {u"Pantone"_s, u"Webdask"_s}) {
-        QDir(dir.path()).mkpath(folder);
-        const QDir from(QStringLiteral(TINTORA_SOURCE_DIR "/data/") + folder);
-        for (const QString &file : from.entryList(QDir::Files))
-            QFile::copy(from.filePath(file), dir.filePath(folder + u'/' + file));
-    }
-    QFile file(dir.filePath(changed));
-    const QByteArray name = QFile::encodeName(file.fileName());
-    if (!changed.isEmpty()
-        && (!file.remove()
-            || (put == Put::Content && !content.isNull()
-                && (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-                    || file.write(content) != content.size()))
-            || (put == Put::Fifo && ::mkfifo(name.constData(), 0644) != 0)
-            || (put == Put::LinkToDevZero && ::symlink("/dev/zero", name.constData()) != 0)))
+    const TestSupport::ProgramFolder dir;
+    const QByteArray name = QFile::encodeName(dir.filePath(changed));
+    if (!changed.isEmpty())
+        dir.remove(changed);
+    if (put == Put::Content && !content.isNull())
+        dir.write(changed, content);
+    if ((put == Put::Fifo && ::mkfifo(name.constData(), 0644) != 0)
+        || (put == Put::LinkToDevZero && ::symlink("/dev/zero", name.constData()) != 0))
         qFatal("Cannot change %s", qPrintable(changed));
     state.strWebPage = dir.filePath(u"Webdask/WebDask.html"_s);
     for (HiddenList *list : lists(state))
@@ -81,92 +70,90 @@ class TestCatalogLoader : public QObject
     Q_OBJECT
 
 private slots:
-    void shippedCatalogue();
-    void faults_data();
-    void faults();
+
+    void shippedCatalogue()
+    {
+        FormState state;
+        QVERIFY(load(state).ok());
+        QStringList ends; // each list whole, from its own file
+        for (const HiddenList *list : lists(state))
+            ends << list->item(0) << list->item(list->count() - 1);
+        QCOMPARE(ends,
+                 (QStringList {"255", "112", "221", "211", "0", "225", "Yellow C", "2225 C"}));
+    }
+
+    void faults_data()
+    {
+        QTest::addColumn<QString>("file"); // below the program folder
+        QTest::addColumn<Put>("put");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<CatalogFailure>("failure");
+        QTest::addColumn<QString>("fault"); // in the message besides the file's name
+        QTest::addColumn<int>("listsRead"); // 4: all, before the lists were checked
+
+        const auto row = [](const char *name, const QString &file, const QByteArray &content,
+                            CatalogFailure failure, const QString &fault = {}, int listsRead = 4,
+                            Put put = Put::Content) {
+            QTest::newRow(name) << file << put << content << failure << fault << listsRead;
+        };
+        const auto damaged = CatalogFailure::Damaged;
+        // The page is looked for before any file is read.
+        row("preview page", u"Webdask/WebDask.html"_s, {}, CatalogFailure::MissingPage, {}, 0);
+        // Read without end, it took all memory; opened for reading, a FIFO blocked start-up for
+        // good.
+        row("link to /dev/zero", kRed, {}, CatalogFailure::MissingFile, {}, 0, Put::LinkToDevZero);
+        row("FIFO", kGreen, {}, CatalogFailure::MissingFile, {}, 1, Put::Fifo);
+        // Qt cannot name a folder whose name is not UTF-8: the user is told so, not that a file is
+        // missing.
+        row("folder name not UTF-8", {}, {}, CatalogFailure::UnusableFolder, u"UTF-8"_s, 0,
+            Put::FolderNameNotUtf8);
+        // Kept whole, a large file held a gigabyte for the whole session.
+        row("past the size limit", kBlue, "1\n"_ba.repeated(kMaxCatalogFileSize / 2 + 1), damaged,
+            u"larger than"_s, 2);
+        row("NUL byte", kNames, shipped(kNames, 941, 2, "Red\0"_ba), damaged, u"NUL"_s, 3);
+
+        row("short names", kNames, shipped(kNames, 940), damaged, u"holds 940 entries"_s);
+        row("255.5 rounds to 256", kBlue, shipped(kBlue, 941, 940, "255.5"), damaged,
+            u"entry 941 (\"255.5\")"_s);
+        // Wrapped into 16 bits, 65536 would pass as 0; the item's percent sign stays in the
+        // message.
+        row("65536, percent sign kept", kRed, shipped(kRed, 941, 3, "65536%1"), damaged,
+            u"entry 4 (\"65536%1\")"_s);
+        // Read as Latin-1, UTF-16 and UTF-32 gave numbers hidden behind NULs: every colour black.
+        row("UTF-16LE, 300", kRed, shipped(kRed, 941, 0, "300", QStringConverter::Utf16LE), damaged,
+            u"entry 1 (\"300\")"_s);
+        row("UTF-32BE, -1", kGreen, shipped(kGreen, 941, 17, "-1", QStringConverter::Utf32BE),
+            damaged, u"entry 18 (\"-1\")"_s);
+        row("12.5, one more", kRed, shipped(kRed, 941, 0, "12.5") + "\n300", CatalogFailure::None);
+        row("300 as a name", kNames, shipped(kNames, 941, 7, "300"), CatalogFailure::None);
+    }
+
+    void faults()
+    {
+        QFETCH(QString, file);
+        QFETCH(Put, put);
+        QFETCH(QByteArray, content);
+        QFETCH(CatalogFailure, failure);
+        QFETCH(QString, fault);
+        QFETCH(int, listsRead);
+
+        FormState state;
+        const CatalogLoadResult result = load(state, file, put, content);
+        QVERIFY2(result.failure == failure, qPrintable(result.message));
+        for (int i = 0; failure == CatalogFailure::None && i < 4; ++i)
+            QCOMPARE(lists(state)[i]->count(), kCatalogSize); // nothing past the catalogue is kept
+        if (failure == CatalogFailure::None)
+            return;
+        const QString named = file.section(u'/', -1); // none for the folder
+        QCOMPARE(result.fileName, named);
+        QVERIFY2(result.message.contains(named) && result.message.contains(fault),
+                 qPrintable(result.message));
+        // Lists read before stay filled, the rest are empty; the number list is not emptied first.
+        for (int i = 0; i < 3 && listsRead < 4; ++i)
+            QCOMPARE(lists(state)[i]->count(), i < listsRead ? kCatalogSize : 0);
+        QCOMPARE(state.cboPantoneList.items() == QStringList {u"junk"_s}, listsRead < 4);
+    }
 };
-
-void TestCatalogLoader::shippedCatalogue()
-{
-    FormState state;
-    QVERIFY(load(state).ok());
-    QStringList ends; // each list whole, from its own file
-    for (const HiddenList *list : lists(state))
-        ends << list->item(0) << list->item(list->count() - 1);
-    QCOMPARE(ends, (QStringList {"255", "112", "221", "211", "0", "225", "Yellow C", "2225 C"}));
-}
-
-void TestCatalogLoader::faults_data()
-{
-    QTest::addColumn<QString>("file"); // below the program folder
-    QTest::addColumn<Put>("put");
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<CatalogFailure>("failure");
-    QTest::addColumn<QString>("fault"); // in the message besides the file's name
-    QTest::addColumn<int>("listsRead"); // 4: all, before the lists were checked
-
-    const auto row = [](const char *name, const QString &file, const QByteArray &content,
-                        CatalogFailure failure, const QString &fault = {}, int listsRead = 4,
-                        Put put = Put::Content) {
-        QTest::newRow(name) << file << put << content << failure << fault << listsRead;
-    };
-    const auto damaged = CatalogFailure::Damaged;
-    // The page is looked for before any file is read.
-    row("preview page", u"Webdask/WebDask.html"_s, {}, CatalogFailure::MissingPage, {}, 0);
-    // Read without end, it took all memory; opened for reading, a FIFO blocked start-up for good.
-    row("link to /dev/zero", kRed, {}, CatalogFailure::MissingFile, {}, 0, Put::LinkToDevZero);
-    row("FIFO", kGreen, {}, CatalogFailure::MissingFile, {}, 1, Put::Fifo);
-    // Qt cannot name a folder whose name is not UTF-8: the user is told so, not that a file is
-    // missing.
-    row("folder name not UTF-8", {}, {}, CatalogFailure::UnusableFolder, u"UTF-8"_s, 0,
-        Put::FolderNameNotUtf8);
-    // Kept whole, a large file held a gigabyte for the whole session.
-    row("past the size limit", kBlue, "1\n"_ba.repeated(kMaxCatalogFileSize / 2 + 1), damaged,
-        u"larger than"_s, 2);
-    row("NUL byte", kNames, shipped(kNames, 941, 2, "Red\0"_ba), damaged, u"NUL"_s, 3);
-
-    row("empty", kRed, ""_ba, damaged, u"holds 0 entries"_s);
-    row("short names", kNames, shipped(kNames, 940), damaged, u"holds 940 entries"_s);
-    row("255.5 rounds to 256", kBlue, shipped(kBlue, 941, 940, "255.5"), damaged,
-        u"entry 941 (\"255.5\")"_s);
-    // Wrapped into 16 bits, 65536 would pass as 0.
-    row("65536", kRed, shipped(kRed, 941, 3, "65536"), damaged, u"entry 4 (\"65536\")"_s);
-    row("percent sign kept", kBlue, shipped(kBlue, 941, 9, "300%1"), damaged,
-        u"entry 10 (\"300%1\")"_s);
-    // Read as Latin-1, UTF-16 and UTF-32 gave numbers hidden behind NULs: every colour black.
-    row("UTF-16LE, 300", kRed, shipped(kRed, 941, 0, "300", QStringConverter::Utf16LE), damaged,
-        u"entry 1 (\"300\")"_s);
-    row("UTF-32BE, -1", kGreen, shipped(kGreen, 941, 17, "-1", QStringConverter::Utf32BE), damaged,
-        u"entry 18 (\"-1\")"_s);
-    row("12.5, one more", kRed, shipped(kRed, 941, 0, "12.5") + "\n300", CatalogFailure::None);
-    row("300 as a name", kNames, shipped(kNames, 941, 7, "300"), CatalogFailure::None);
-}
-
-void TestCatalogLoader::faults()
-{
-    QFETCH(QString, file);
-    QFETCH(Put, put);
-    QFETCH(QByteArray, content);
-    QFETCH(CatalogFailure, failure);
-    QFETCH(QString, fault);
-    QFETCH(int, listsRead);
-
-    FormState state;
-    const CatalogLoadResult result = load(state, file, put, content);
-    QVERIFY2(result.failure == failure, qPrintable(result.message));
-    for (int i = 0; failure == CatalogFailure::None && i < 4; ++i)
-        QCOMPARE(lists(state)[i]->count(), kCatalogSize); // nothing past the catalogue is kept
-    if (failure == CatalogFailure::None)
-        return;
-    const QString named = file.section(u'/', -1); // none for the folder
-    QCOMPARE(result.fileName, named);
-    QVERIFY2(result.message.contains(named) && result.message.contains(fault),
-             qPrintable(result.message));
-    // Lists read before stay filled, the rest are empty; the number list is not emptied first.
-    for (int i = 0; i < 3 && listsRead < 4; ++i)
-        QCOMPARE(lists(state)[i]->count(), i < listsRead ? kCatalogSize : 0);
-    QCOMPARE(state.cboPantoneList.items() == QStringList {u"junk"_s}, listsRead < 4);
-}
 
 QTEST_GUILESS_MAIN(TestCatalogLoader)
 #include "tst_catalogloader.moc"

@@ -1,3 +1,4 @@
+#include "core/contrast.h"
 #include "core/formstate.h"
 
 #include <QRandomGenerator>
@@ -18,19 +19,8 @@ Components expectedComponents(qint64 value)
         return {255, 255, 255};
     if (value >= 0)
         return {qint16(value % 256), qint16(value / 256 % 256), qint16(value / 65536)};
-    const qint64 magnitude = -value;
-    const qint16 blue = qint16(std::min<qint64>(255, magnitude / 65536));
-    const qint16 green = blue >= 1 ? 255 : qint16(magnitude / 256);
-    return {0, green, blue};
-}
-
-QString hexOf(const Components &c)
-{
-    return QStringLiteral("%1%2%3")
-        .arg(c.red, 2, 16, QLatin1Char('0'))
-        .arg(c.green, 2, 16, QLatin1Char('0'))
-        .arg(c.blue, 2, 16, QLatin1Char('0'))
-        .toUpper();
+    const qint16 blue = qint16(std::min<qint64>(255, -value / 65536));
+    return {0, blue >= 1 ? qint16(255) : qint16(-value / 256), blue};
 }
 
 } // namespace
@@ -40,50 +30,68 @@ class TestColorValue : public QObject
     Q_OBJECT
 
 private slots:
-    void decimalToRgbMatchesClosedForm_data();
-    void decimalToRgbMatchesClosedForm();
-};
-
-void TestColorValue::decimalToRgbMatchesClosedForm_data()
-{
-    QTest::addColumn<qint64>("from");
-    QTest::addColumn<qint64>("to");
-    QTest::newRow("valid colours") << qint64(0) << qint64(16777215);
-    QTest::newRow("above white") << qint64(16777216) << qint64(std::numeric_limits<qint32>::max());
-    QTest::newRow("negative") << qint64(std::numeric_limits<qint32>::min()) << qint64(-1);
-    QTest::newRow("small negative") << qint64(-70000) << qint64(-1);
-}
-
-// Each range against its closed form, one value after another through the same table, so a text
-// appended to the previous one shows too.
-void TestColorValue::decimalToRgbMatchesClosedForm()
-{
-    QFETCH(qint64, from);
-    QFETCH(qint64, to);
-    FormState state;
-    state.FillHexTable();
-    // The range ends and a fixed-seed sample of the values between them.
-    QRandomGenerator random(1193046);
-    // The worked examples where they fall in the range: 1193046 reads 563412, the bytes in the
-    // opposite order.
-    QList<qint64> values = {from, from + 1, to - 1, to, 1193046, -2147483640, -65536};
-    for (int i = 0; i < 200000; ++i)
-        values.append(from + qint64(random.bounded(quint64(to - from + 1))));
-    for (const qint64 value : values) {
-        if (value < from || value > to)
-            continue;
-        state.varDecimal = qint32(value);
-        state.DecimalToRGB();
-        const Components expected = expectedComponents(value);
-        const Components actual {state.intRed, state.intGreen, state.intBlue};
-        // The hex table is left on the blue component's entry.
-        if (actual != expected || state.strHexColor != hexOf(expected)
-            || state.cboHtml.currentIndex() != expected.blue)
-            QFAIL(qPrintable(QString::asprintf("%lld gives %d %d %d ", value, actual.red,
-                                               actual.green, actual.blue)
-                             + state.strHexColor));
+    // Each range (valid colours, above white, negative, small negative) against its closed form,
+    // one value after another through the same table, so a text appended to the previous one
+    // shows too.
+    void decimalToRgbMatchesClosedForm()
+    {
+        using Limits = std::numeric_limits<qint32>;
+        const std::pair<qint64, qint64> ranges[]
+            = {{0, 16777215}, {16777216, Limits::max()}, {Limits::min(), -1}, {-70000, -1}};
+        for (const auto &[from, to] : ranges) {
+            FormState state;
+            state.FillHexTable();
+            // The range ends, the worked examples where they fall in the range (1193046 reads
+            // 563412, the bytes in the opposite order) and a fixed-seed sample of the values
+            // between.
+            QRandomGenerator random(1193046);
+            QList<qint64> values = {from, from + 1, to - 1, to, 1193046, -2147483640, -65536};
+            for (int i = 0; i < 200000; ++i)
+                values.append(from + qint64(random.bounded(quint64(to - from + 1))));
+            for (const qint64 value : values) {
+                if (value < from || value > to)
+                    continue;
+                state.varDecimal = qint32(value);
+                state.DecimalToRGB();
+                const Components e = expectedComponents(value);
+                const Components actual {state.intRed, state.intGreen, state.intBlue};
+                const QString hex = QString::asprintf("%02X%02X%02X", e.red, e.green, e.blue);
+                // The hex table is left on the blue component's entry.
+                if (actual != e || state.strHexColor != hex
+                    || state.cboHtml.currentIndex() != e.blue)
+                    QFAIL(qPrintable(QString::asprintf("%lld gives %d %d %d ", value, actual.red,
+                                                       actual.green, actual.blue)
+                                     + state.strHexColor));
+            }
+        }
     }
-}
+
+    // The ratio's text, then whether it passes AA normal, AA large, AAA normal, AAA large.
+    void contrast()
+    {
+        const auto grey = [](int level) {
+            return colorValue(level, level, level);
+        };
+        // Red is the low byte: blue would give 8.59:1. Just under a threshold, rounding must not
+        // show a pass the verdict denies.
+        // clang-format off
+        const std::tuple<ColorValue, ColorValue, const char *> cases[] = {
+            {kBlack, kWhite, "21:1 1111"}, {kWhite, kBlack, "21:1 1111"},
+            {grey(0x77), kWhite, "4.48:1 0100"}, {grey(0x76), kWhite, "4.54:1 1101"},
+            {0x123456, 0x123456, "1:1 0000"}, {colorValue(255, 0, 0), kWhite, "4:1 0100"},
+            {grey(0x59), kWhite, "7:1 1111"}, {grey(0x95), kWhite, "2.99:1 0000"},
+            {colorValue(169, 104, 0), kWhite, "4.49:1 0100"},
+            {colorValue(177, 24, 0), kWhite, "6.99:1 1101"}};
+        // clang-format on
+        for (const auto &[text, back, expected] : cases) {
+            const Contrast c = contrastOf(text, back);
+            QCOMPARE(ratioText(c.ratio)
+                         + QString::asprintf(" %d%d%d%d", c.aaNormal, c.aaLarge, c.aaaNormal,
+                                             c.aaaLarge),
+                     QString::fromLatin1(expected));
+        }
+    }
+};
 
 QTEST_APPLESS_MAIN(TestColorValue)
 #include "tst_colorvalue.moc"
