@@ -18,44 +18,218 @@ using namespace Qt::StringLiterals;
 using TestSupport::child;
 
 // The panels of a started window, driven through their own controls as a user does.
-class TestPanels : public QObject
+class TestPanels : public TestSupport::WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
+    // Steps: "bar=value" sets a bar as the program does, "bar>Key" presses a key on it,
+    // "picture@x,y" presses the left button at a point of its inner area and "picture~x,y" moves
+    // there, "^" lets the button go.
+    void selectorShowsColour_data()
     {
-        m_folder = std::make_unique<TestSupport::ProgramFolder>();
-        m_window = std::make_unique<TestSupport::TestWindow>(m_folder->path());
-        QVERIFY(m_window->loadAndShow());
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("checks");
+        QTest::newRow("RGB red")
+            << 3 << u"hsRed=255"_s
+            << u"txtRGBnum=RGB(255,0,0);txtHTML=FF0000;txtDecimal=255;txtRGB:255"_s;
+        QTest::newRow("RGB back to black drops the blanks")
+            << 3 << u"hsGreen=7 hsGreen=0"_s
+            << u"txtRGBnum=RGB(0,0,0);txtHTML=000000;txtDecimal=0"_s;
+        QTest::newRow("regression: the right arrow key moved a bar to the left")
+            << 3 << u"hsBlue>Right hsBlue>Right"_s << u"txtRGBnum=RGB(0,0,2);txtDecimal=131072"_s;
+        QTest::newRow("hex keeps leading zeros")
+            << 4 << u"hsHexRed=16 hsHexGreen=15 hsHexBlue=10"_s
+            << u"txtHexNum=100F0A;txtHexDex=659216;txtHex:659216"_s;
+        QTest::newRow("QB dark red by keys")
+            << 1 << u"vsQB>Down vsQB>Down vsQB>PgDown vsQB>Down"_s
+            << u"txtQBnum=4;txtRGBqb=RGB(128,0,0);txtHTMLqb=800000;"
+               u"txtQB:128"_s;
+        QTest::newRow("Pantone first entry")
+            << 2 << u"vsPantone=1 vsPantone=0"_s
+            << u"txtPantoneNum=Yellow C;txtRgbPantone=RGB(255,221,0);txtHtmlPantone=FFDD00;"
+               u"txtPantone:56831"_s;
+        QTest::newRow("Pantone last entry")
+            << 2 << u"vsPantone=940"_s
+            << u"txtPantoneNum=2225 C;txtRgbPantone=RGB(112,211,225);txtHtmlPantone=70D3E1"_s;
+        QTest::newRow("grey ramp top left")
+            << 5 << u"picBwBox@0,0"_s
+            << u"txtColorDecimal=16580348;txtColorRgb=RGB(252,254,252);txtColorHtml=FCFEFC"_s;
+        QTest::newRow("spectrum, dragged back from the grey ramp")
+            << 5 << u"picTintora@10,10 picBwBox~10,10 picTintora~30,0"_s
+            << u"txtColorDecimal=325348;txtColorRgb=RGB(228,246,4);txtColorHtml=E4F604;"
+               u"txtColor:325348"_s;
+        const QString black = u"txtColorDecimal=0;txtColorRgb=RGB(0,0,0);txtColorHtml=000000"_s;
+        QTest::newRow("spectrum's sunken edge: black")
+            << 5 << u"picTintora@10,10 picTintora~-1,10"_s << black;
+        QTest::newRow("spectrum's clipped last column: black")
+            << 5 << u"picTintora@10,10 picTintora~157,0"_s << black;
+        QTest::newRow("moves after the release pick nothing")
+            << 5 << u"picBwBox@0,0 ^ picBwBox~40,40"_s << u"txtColorDecimal=16580348"_s;
     }
-    void cleanup()
+    void selectorShowsColour()
     {
-        m_window.reset();
-        m_folder.reset();
+        QFETCH(int, panel);
+        QFETCH(QString, steps);
+        QFETCH(QString, checks);
+        clickButton(panel);
+        QString held;
+        const QStringList list = steps.split(u' ');
+        for (const QString &step : list) {
+            const QString name = step.section(QRegularExpression(u"[=>@~]"_s), 0, 0);
+            const QString arg = step.mid(name.size() + 1);
+            if (step == u"^"_s) {
+                QTest::mouseRelease(screen(), Qt::LeftButton, {}, at(held, u"0,0"_s));
+                QCOMPARE(find(held)->cursor().shape(), Qt::ArrowCursor);
+            } else if (step.at(name.size()) == u'=') {
+                find<QScrollBar>(name)->setValue(arg.toInt());
+            } else if (step.at(name.size()) == u'>') {
+                QTest::keyClick(find(name), QKeySequence(arg)[0].key());
+            } else if (step.at(name.size()) == u'@') {
+                QTest::mousePress(screen(), Qt::LeftButton, {}, at(name, arg));
+                QCOMPARE(find(name)->cursor().shape(), Qt::CrossCursor);
+                held = name;
+            } else {
+                QTest::mouseMove(screen(), at(name, arg));
+            }
+        }
+        verifyChecks(checks);
+        if (!held.isEmpty())
+            QTest::mouseRelease(screen(), Qt::LeftButton);
     }
+    // The read-outs follow the thumb while it is dragged, not only when it is let go.
+    void dragUpdatesAtEveryPosition()
+    {
+        clickButton(3);
+        auto *bar = find<QScrollBar>(u"hsGreen"_s);
+        bar->setSliderDown(true);
+        for (int position : {3, 9, 27}) {
+            bar->setSliderPosition(position);
+            verifyChecks(u"txtRGBnum=RGB(0,%1,0)"_s.arg(position));
+        }
+        bar->setSliderDown(false);
+    }
+    // The RGB Number shows the catalogue's texts as they stand; the patch and the HTML Number use
+    // them rounded, halves to even.
+    void pantoneRoundsOnlyPatchAndHex()
+    {
+        FormState &state = (*m_window)->state();
+        const QString components[] = {u"12.5"_s, u"13.5"_s, u"254.5"_s};
+        HiddenList *lists[]
+            = {&state.cboPantoneRGBred, &state.cboPantoneRGBgreen, &state.cboPantoneRGBblue};
+        for (int i = 0; i < 3; ++i) {
+            QStringList items = lists[i]->items();
+            items[5] = components[i];
+            lists[i]->setItems(items);
+        }
+        clickButton(2);
+        find<QScrollBar>(u"vsPantone"_s)->setValue(5);
+        verifyChecks(
+            u"txtRgbPantone=RGB(12.5,13.5,254.5);txtHtmlPantone=0C0EFE;txtPantone:%1"_s.arg(
+                colorValue(12, 14, 254)));
+    }
+    // Each button copies its selector's colour into its chip, and into the sample's text colour
+    // once "Text Color" is ticked; the click alone leaves the sample as it is.
+    void assignmentButtonTakesItsColourBox()
+    {
+        clickButton(6);
+        const QString buttons[][3] = {{u"cmdPantone"_s, u"txtPantone"_s, u"lblWebPantone"_s},
+                                      {u"cmdQB"_s, u"txtQB"_s, u"lblWebQB"_s},
+                                      {u"cmdRGB"_s, u"txtRGB"_s, u"lblWebRGB"_s},
+                                      {u"cmdWebHtml"_s, u"txtHex"_s, u"lblWebHtml"_s},
+                                      {u"cmdSwatch"_s, u"txtColor"_s, u"lblWebSwatch"_s}};
+        clickControl(u"chkFG"_s);
+        ColorValue previous = kBlack;
+        for (ColorValue color = 1; const auto &[button, box, chip] : buttons) {
+            setBackColor(find(box), ++color);
+            QTest::mouseClick(find(button), Qt::LeftButton);
+            QCOMPARE(backColor(find(chip)), color);
+            QCOMPARE(foreColor(find(u"txtWebSample"_s)), previous);
+            clickControl(u"chkFG"_s);
+            clickControl(u"chkFG"_s);
+            QCOMPARE(foreColor(find(u"txtWebSample"_s)), previous = color);
+        }
+    }
+    void checkBoxesStyleTheSample()
+    {
+        clickButton(6);
+        auto *sample = find<QLineEdit>(u"txtWebSample"_s);
+        const auto look = [sample] {
+            const QFont font = sample->font();
+            return QString::asprintf("fore %d back %d style %d%d%d", foreColor(sample),
+                                     backColor(sample), font.bold(), font.italic(),
+                                     font.underline());
+        };
+        // Before any assignment the colour boxes apply black.
+        clickControl(u"chkBG"_s);
+        QCOMPARE(look(), u"fore 0 back 0 style 000"_s);
+        clickControl(u"chkBG"_s);
+        setBackColor(find(u"txtRGB"_s), 255);
+        QTest::mouseClick(find(u"cmdRGB"_s), Qt::LeftButton);
+        for (const QString &box : {u"chkFG"_s, u"chkBG"_s, u"chkBold"_s, u"chkItalics"_s})
+            clickControl(box);
+        QCOMPARE(look(), u"fore 255 back 255 style 110"_s);
+        // Bold twice is plain again; unticking the colours gives black on white.
+        for (const QString &box : {u"chkFG"_s, u"chkBG"_s, u"chkBold"_s, u"chkUnderline"_s})
+            clickControl(box);
+        QCOMPARE(look(), u"fore 0 back 16777215 style 011"_s);
+    }
+    // A failed write says its number without an icon, keeps the old page and leaves Refresh off
+    // until a write succeeds; the page is written with the sample's colours as HTML Numbers.
+    void writesPageOrReportsFailure()
+    {
+        clickButton(6);
+        const QString page = u"Webdask/WebDask.html"_s;
+        const QByteArray oldPage = m_folder->read(page);
+        setBackColor(find(u"txtHex"_s), 1193046);
+        QTest::mouseClick(find(u"cmdWebHtml"_s), Qt::LeftButton);
+        clickControl(u"chkFG"_s);
+        clickControl(u"chkBold"_s);
+        QVERIFY(QFile::setPermissions(m_folder->filePath(page), QFile::ReadOwner));
 
-    void selectorShowsColour_data();
-    void selectorShowsColour();
-    void dragUpdatesAtEveryPosition();
-    void pantoneRoundsOnlyPatchAndHex();
-    void assignmentButtonTakesItsColourBox();
-    void checkBoxesStyleTheSample();
-    void writesPageOrReportsFailure();
-    void contrastFollowsTheSample();
+        TestSupport::MessageBoxWatcher watcher;
+        QTest::mouseClick(find(u"cmdWriteWeb"_s), Qt::LeftButton);
+        QCOMPARE(watcher.messages().size(), 1);
+        QCOMPARE(watcher.messages().first().title, u"Tintora Conversions"_s);
+        QCOMPARE(watcher.messages().first().text, u"70"_s);
+        QCOMPARE(watcher.messages().first().icon, QMessageBox::NoIcon);
+        QVERIFY(!find(u"cmdRefresh"_s)->isEnabled());
+        QCOMPARE(m_folder->read(page), oldPage);
+
+        QVERIFY(
+            QFile::setPermissions(m_folder->filePath(page), QFile::ReadOwner | QFile::WriteOwner));
+        QTest::mouseClick(find(u"cmdWriteWeb"_s), Qt::LeftButton);
+        QCOMPARE(watcher.messages().size(), 1);
+        QVERIFY(find(u"cmdRefresh"_s)->isEnabled());
+        QCOMPARE(m_folder->read(page),
+                 "\"<HTML><HEAD><TITLE>TINTORA CONVERSIONS WEBVIEWER 2003</TITLE></HEAD><BODY "
+                 "BGCOLOR=FFFFFF FGCOLOR=563412><font color=563412 size=2 name=Arial><b>Text "
+                 "Sample</b></font></body></HTML>\"\r\n"_ba);
+    }
+    // The contrast read-out follows the colours the page is written with, and a screen reader reads
+    // the ratio with its verdicts.
+    void contrastFollowsTheSample()
+    {
+        clickButton(6);
+        auto *label = find<QLabel>(u"lblContrast"_s);
+        QAccessibleInterface *readout = QAccessible::queryAccessibleInterface(label);
+        QCOMPARE(readout->text(QAccessible::Name), u"Contrast of the sample text"_s);
+        QCOMPARE(label->text(), u"Contrast 21:1\nAA pass · AAA pass"_s);
+        setBackColor(find(u"txtRGB"_s), colorValue(0x77, 0x77, 0x77));
+        QTest::mouseClick(find(u"cmdRGB"_s), Qt::LeftButton);
+        clickControl(u"chkFG"_s);
+        QCOMPARE(label->text(), u"Contrast 4.48:1\nAA large only · AAA fail"_s);
+        QCOMPARE(readout->text(QAccessible::Description),
+                 u"4.48:1. Level AA: normal text fails, large text passes. "
+                 "Level AAA: normal text fails, large text fails."_s);
+        clickControl(u"chkBG"_s);
+        QCOMPARE(label->text(), u"Contrast 1:1\nAA fail · AAA fail"_s);
+        (*m_window)->mnuFileReset_Click();
+        QCOMPARE(label->text(), u"Contrast 21:1\nAA pass · AAA pass"_s);
+    }
 
 private:
-    template<typename T = QWidget>
-    T *find(const QString &name) const
-    {
-        return child<T>(m_window->window.get(), name);
-    }
-    void open(int index) const
-    {
-        QTest::mouseClick((*m_window)->tlbFirst()->button(index), Qt::LeftButton);
-        // The window grows through the window system: mouse events reach its new area after.
-        QCoreApplication::processEvents();
-    }
     // Mouse events go to the window, as the window system delivers them, so that they reach the
     // control under the pointer.
     QWindow *screen() const { return (*m_window)->windowHandle(); }
@@ -66,14 +240,7 @@ private:
         return target->mapTo(m_window->window.get(), target->contentsRect().topLeft())
             + QPoint(xy.at(0).toInt(), xy.at(1).toInt());
     }
-    void click(const QString &name) const
-    {
-        QTest::mouseClick(find(name), Qt::LeftButton, {}, QPoint(5, find(name)->height() / 2));
-    }
     void verifyChecks(const QString &checks) const;
-
-    std::unique_ptr<TestSupport::ProgramFolder> m_folder;
-    std::unique_ptr<TestSupport::TestWindow> m_window;
 };
 
 // Checks are "box=text" for a read-out's text and "box:value" for a colour box's colour value.
@@ -87,214 +254,6 @@ void TestPanels::verifyChecks(const QString &checks) const
         else
             QCOMPARE(backColor(find(check.section(u':', 0, 0))), check.section(u':', 1).toInt());
     }
-}
-
-// Steps: "bar=value" sets a bar as the program does, "bar>Key" presses a key on it,
-// "picture@x,y" presses the left button at a point of its inner area and "picture~x,y" moves
-// there, "^" lets the button go.
-void TestPanels::selectorShowsColour_data()
-{
-    QTest::addColumn<int>("panel");
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("checks");
-    QTest::newRow("RGB red")
-        << 3 << u"hsRed=255"_s
-        << u"txtRGBnum=RGB(255,0,0);txtHTML=FF0000;txtDecimal=255;txtRGB:255"_s;
-    QTest::newRow("RGB back to black drops the blanks")
-        << 3 << u"hsGreen=7 hsGreen=0"_s << u"txtRGBnum=RGB(0,0,0);txtHTML=000000;txtDecimal=0"_s;
-    QTest::newRow("regression: the right arrow key moved a bar to the left")
-        << 3 << u"hsBlue>Right hsBlue>Right"_s << u"txtRGBnum=RGB(0,0,2);txtDecimal=131072"_s;
-    QTest::newRow("hex keeps leading zeros")
-        << 4 << u"hsHexRed=16 hsHexGreen=15 hsHexBlue=10"_s
-        << u"txtHexNum=100F0A;txtHexDex=659216;txtHex:659216"_s;
-    QTest::newRow("QB dark red by keys") << 1 << u"vsQB>Down vsQB>Down vsQB>PgDown vsQB>Down"_s
-                                         << u"txtQBnum=4;txtRGBqb=RGB(128,0,0);txtHTMLqb=800000;"
-                                            u"txtQB:128"_s;
-    QTest::newRow("Pantone first entry")
-        << 2 << u"vsPantone=1 vsPantone=0"_s
-        << u"txtPantoneNum=Yellow C;txtRgbPantone=RGB(255,221,0);txtHtmlPantone=FFDD00;"
-           u"txtPantone:56831"_s;
-    QTest::newRow("Pantone last entry")
-        << 2 << u"vsPantone=940"_s
-        << u"txtPantoneNum=2225 C;txtRgbPantone=RGB(112,211,225);txtHtmlPantone=70D3E1"_s;
-    QTest::newRow("grey ramp top left")
-        << 5 << u"picBwBox@0,0"_s
-        << u"txtColorDecimal=16580348;txtColorRgb=RGB(252,254,252);txtColorHtml=FCFEFC"_s;
-    QTest::newRow("spectrum, dragged back from the grey ramp")
-        << 5 << u"picTintora@10,10 picBwBox~10,10 picTintora~30,0"_s
-        << u"txtColorDecimal=325348;txtColorRgb=RGB(228,246,4);txtColorHtml=E4F604;"
-           u"txtColor:325348"_s;
-    const QString black = u"txtColorDecimal=0;txtColorRgb=RGB(0,0,0);txtColorHtml=000000"_s;
-    QTest::newRow("spectrum's sunken edge: black")
-        << 5 << u"picTintora@10,10 picTintora~-1,10"_s << black;
-    QTest::newRow("spectrum's clipped last column: black")
-        << 5 << u"picTintora@10,10 picTintora~157,0"_s << black;
-    QTest::newRow("moves after the release pick nothing")
-        << 5 << u"picBwBox@0,0 ^ picBwBox~40,40"_s << u"txtColorDecimal=16580348"_s;
-}
-
-void TestPanels::selectorShowsColour()
-{
-    QFETCH(int, panel);
-    QFETCH(QString, steps);
-    QFETCH(QString, checks);
-    open(panel);
-    QString held;
-    const QStringList list = steps.split(u' ');
-    for (const QString &step : list) {
-        const QString name = step.section(QRegularExpression(u"[=>@~]"_s), 0, 0);
-        const QString arg = step.mid(name.size() + 1);
-        if (step == u"^"_s) {
-            QTest::mouseRelease(screen(), Qt::LeftButton, {}, at(held, u"0,0"_s));
-            QCOMPARE(find(held)->cursor().shape(), Qt::ArrowCursor);
-        } else if (step.at(name.size()) == u'=') {
-            find<QScrollBar>(name)->setValue(arg.toInt());
-        } else if (step.at(name.size()) == u'>') {
-            QTest::keyClick(find(name), QKeySequence(arg)[0].key());
-        } else if (step.at(name.size()) == u'@') {
-            QTest::mousePress(screen(), Qt::LeftButton, {}, at(name, arg));
-            QCOMPARE(find(name)->cursor().shape(), Qt::CrossCursor);
-            held = name;
-        } else {
-            QTest::mouseMove(screen(), at(name, arg));
-        }
-    }
-    verifyChecks(checks);
-    if (!held.isEmpty())
-        QTest::mouseRelease(screen(), Qt::LeftButton);
-}
-
-// The read-outs follow the thumb while it is dragged, not only when it is let go.
-void TestPanels::dragUpdatesAtEveryPosition()
-{
-    open(3);
-    auto *bar = find<QScrollBar>(u"hsGreen"_s);
-    bar->setSliderDown(true);
-    for (int position : {3, 9, 27}) {
-        bar->setSliderPosition(position);
-        verifyChecks(u"txtRGBnum=RGB(0,%1,0)"_s.arg(position));
-    }
-    bar->setSliderDown(false);
-}
-
-// The RGB Number shows the catalogue's texts as they stand; the patch and the HTML Number use
-// them rounded, halves to even.
-void TestPanels::pantoneRoundsOnlyPatchAndHex()
-{
-    FormState &state = (*m_window)->state();
-    const QString components[] = {u"12.5"_s, u"13.5"_s, u"254.5"_s};
-    HiddenList *lists[]
-        = {&state.cboPantoneRGBred, &state.cboPantoneRGBgreen, &state.cboPantoneRGBblue};
-    for (int i = 0; i < 3; ++i) {
-        QStringList items = lists[i]->items();
-        items[5] = components[i];
-        lists[i]->setItems(items);
-    }
-    open(2);
-    find<QScrollBar>(u"vsPantone"_s)->setValue(5);
-    verifyChecks(u"txtRgbPantone=RGB(12.5,13.5,254.5);txtHtmlPantone=0C0EFE;txtPantone:%1"_s.arg(
-        colorValue(12, 14, 254)));
-}
-
-// Each button copies its selector's colour into its chip, and into the sample's text colour once
-// "Text Color" is ticked; the click alone leaves the sample as it is.
-void TestPanels::assignmentButtonTakesItsColourBox()
-{
-    open(6);
-    const QString buttons[][3] = {{u"cmdPantone"_s, u"txtPantone"_s, u"lblWebPantone"_s},
-                                  {u"cmdQB"_s, u"txtQB"_s, u"lblWebQB"_s},
-                                  {u"cmdRGB"_s, u"txtRGB"_s, u"lblWebRGB"_s},
-                                  {u"cmdWebHtml"_s, u"txtHex"_s, u"lblWebHtml"_s},
-                                  {u"cmdSwatch"_s, u"txtColor"_s, u"lblWebSwatch"_s}};
-    click(u"chkFG"_s);
-    ColorValue previous = kBlack;
-    for (ColorValue color = 1; const auto &[button, box, chip] : buttons) {
-        setBackColor(find(box), ++color);
-        QTest::mouseClick(find(button), Qt::LeftButton);
-        QCOMPARE(backColor(find(chip)), color);
-        QCOMPARE(foreColor(find(u"txtWebSample"_s)), previous);
-        click(u"chkFG"_s);
-        click(u"chkFG"_s);
-        QCOMPARE(foreColor(find(u"txtWebSample"_s)), previous = color);
-    }
-}
-
-void TestPanels::checkBoxesStyleTheSample()
-{
-    open(6);
-    auto *sample = find<QLineEdit>(u"txtWebSample"_s);
-    const auto look = [sample] {
-        const QFont font = sample->font();
-        return QString::asprintf("fore %d back %d style %d%d%d", foreColor(sample),
-                                 backColor(sample), font.bold(), font.italic(), font.underline());
-    };
-    // Before any assignment the colour boxes apply black.
-    click(u"chkBG"_s);
-    QCOMPARE(look(), u"fore 0 back 0 style 000"_s);
-    click(u"chkBG"_s);
-    setBackColor(find(u"txtRGB"_s), 255);
-    QTest::mouseClick(find(u"cmdRGB"_s), Qt::LeftButton);
-    for (const QString &box : {u"chkFG"_s, u"chkBG"_s, u"chkBold"_s, u"chkItalics"_s})
-        click(box);
-    QCOMPARE(look(), u"fore 255 back 255 style 110"_s);
-    // Bold twice is plain again; unticking the colours gives black on white.
-    for (const QString &box : {u"chkFG"_s, u"chkBG"_s, u"chkBold"_s, u"chkUnderline"_s})
-        click(box);
-    QCOMPARE(look(), u"fore 0 back 16777215 style 011"_s);
-}
-
-// A failed write says its number without an icon, keeps the old page and leaves Refresh off
-// until a write succeeds; the page is written with the sample's colours as HTML Numbers.
-void TestPanels::writesPageOrReportsFailure()
-{
-    open(6);
-    const QString page = u"Webdask/WebDask.html"_s;
-    const QByteArray oldPage = m_folder->read(page);
-    setBackColor(find(u"txtHex"_s), 1193046);
-    QTest::mouseClick(find(u"cmdWebHtml"_s), Qt::LeftButton);
-    click(u"chkFG"_s);
-    click(u"chkBold"_s);
-    QVERIFY(QFile::setPermissions(m_folder->filePath(page), QFile::ReadOwner));
-
-    TestSupport::MessageBoxWatcher watcher;
-    QTest::mouseClick(find(u"cmdWriteWeb"_s), Qt::LeftButton);
-    QCOMPARE(watcher.messages().size(), 1);
-    QCOMPARE(watcher.messages().first().title, u"Tintora Conversions"_s);
-    QCOMPARE(watcher.messages().first().text, u"70"_s);
-    QCOMPARE(watcher.messages().first().icon, QMessageBox::NoIcon);
-    QVERIFY(!find(u"cmdRefresh"_s)->isEnabled());
-    QCOMPARE(m_folder->read(page), oldPage);
-
-    QVERIFY(QFile::setPermissions(m_folder->filePath(page), QFile::ReadOwner | QFile::WriteOwner));
-    QTest::mouseClick(find(u"cmdWriteWeb"_s), Qt::LeftButton);
-    QCOMPARE(watcher.messages().size(), 1);
-    QVERIFY(find(u"cmdRefresh"_s)->isEnabled());
-    QCOMPARE(m_folder->read(page),
-             "\"<HTML><HEAD><TITLE>TINTORA CONVERSIONS WEBVIEWER 2003</TITLE></HEAD><BODY "
-             "BGCOLOR=FFFFFF FGCOLOR=563412><font color=563412 size=2 name=Arial><b>Text "
-             "Sample</b></font></body></HTML>\"\r\n"_ba);
-}
-
-// The contrast read-out follows the colours the page is written with, and a screen reader reads
-// the ratio with its verdicts.
-void TestPanels::contrastFollowsTheSample()
-{
-    open(6);
-    auto *label = find<QLabel>(u"lblContrast"_s);
-    QAccessibleInterface *readout = QAccessible::queryAccessibleInterface(label);
-    QCOMPARE(readout->text(QAccessible::Name), u"Contrast of the sample text"_s);
-    QCOMPARE(label->text(), u"Contrast 21:1\nAA pass · AAA pass"_s);
-    setBackColor(find(u"txtRGB"_s), colorValue(0x77, 0x77, 0x77));
-    QTest::mouseClick(find(u"cmdRGB"_s), Qt::LeftButton);
-    click(u"chkFG"_s);
-    QCOMPARE(label->text(), u"Contrast 4.48:1\nAA large only · AAA fail"_s);
-    QCOMPARE(readout->text(QAccessible::Description),
-             u"4.48:1. Level AA: normal text fails, large text passes. "
-             "Level AAA: normal text fails, large text fails."_s);
-    click(u"chkBG"_s);
-    QCOMPARE(label->text(), u"Contrast 1:1\nAA fail · AAA fail"_s);
-    (*m_window)->mnuFileReset_Click();
-    QCOMPARE(label->text(), u"Contrast 21:1\nAA pass · AAA pass"_s);
 }
 
 QTEST_MAIN(TestPanels)

@@ -88,6 +88,32 @@ bool TestWindow::loadAndShow() const
     return QTest::qWaitForWindowActive(window.get());
 }
 
+void WindowTest::init()
+{
+    // A cursor that blinks would make the window's pictures differ.
+    QApplication::setCursorFlashTime(0);
+    m_folder = std::make_unique<ProgramFolder>();
+    m_window = std::make_unique<TestWindow>(m_folder->path());
+    QVERIFY(m_window->loadAndShow());
+}
+
+void WindowTest::cleanup()
+{
+    m_window.reset();
+    m_folder.reset();
+}
+
+void WindowTest::clickButton(int index) const
+{
+    QTest::mouseClick((*m_window)->tlbFirst()->button(index), Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
+
+void WindowTest::clickControl(const QString &name) const
+{
+    QTest::mouseClick(find(name), Qt::LeftButton, {}, QPoint(5, find(name)->height() / 2));
+}
+
 QImage windowPicture(Tintora::MainWindow &window, int index)
 {
     QAbstractButton *button = index > 0 ? window.tlbFirst()->button(index) : nullptr;

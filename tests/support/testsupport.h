@@ -54,6 +54,27 @@ QImage windowPicture(Tintora::MainWindow &window, int index);
 // Empty when two pictures match up to a little antialiasing, else what differs.
 QString pictureDifference(const QImage &actual, const QImage &expected);
 
+// A test whose every function gets its own program folder and a started, shown window.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+protected:
+    template<typename T = QWidget>
+    T *find(const QString &name) const;
+    // Clicks toolbar button index, and lets the window grow before further mouse events.
+    void clickButton(int index) const;
+    // Clicks a control near its left end, where a check box has its box.
+    void clickControl(const QString &name) const;
+
+    std::unique_ptr<ProgramFolder> m_folder;
+    std::unique_ptr<TestWindow> m_window;
+};
+
 // Answers every modal message box as it appears with OK, and keeps what it said.
 class MessageBoxWatcher : public QObject
 {
@@ -106,6 +127,12 @@ T *child(const QObject *parent, const QString &name)
     if (!found)
         qFatal("No child named %s", qPrintable(name));
     return found;
+}
+
+template<typename T>
+T *WindowTest::find(const QString &name) const
+{
+    return child<T>(m_window->window.get(), name);
 }
 
 } // namespace TestSupport

@@ -29,32 +29,175 @@ enum class Way { Click, Key, Toggle }; // how a toolbar button is worked
 
 // The window on a copy of the shipped data: its pictures after start-up and after Reset, the
 // toolbar, start-up and the ways out.
-class TestMainWindow : public QObject
+class TestMainWindow : public TestSupport::WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
+    // After a session that changed every start value, Reset shows the window as start-up did, keeps
+    // the typed sample and writes it; twice gives the same.
+    void picturesAfterStartUpAndReset()
     {
-        QApplication::setCursorFlashTime(0);
-        m_folder = std::make_unique<TestSupport::ProgramFolder>();
-        m_window = std::make_unique<TestSupport::TestWindow>(m_folder->path());
-        QVERIFY(m_window->loadAndShow());
-    }
-    void cleanup()
-    {
-        m_window.reset();
-        m_folder.reset();
-    }
+        verifyPictures();
+        for (const QString &bar : {u"hsRed"_s, u"hsGreen"_s, u"hsBlue"_s, u"hsHexRed"_s,
+                                   u"hsHexGreen"_s, u"hsHexBlue"_s, u"vsQB"_s, u"vsPantone"_s})
+            find<QScrollBar>(bar)->setValue(5);
+        clickButton(5);
+        clickControl(u"picTintora"_s);
+        clickButton(5);
+        clickButton(6);
+        for (const QString &name : {u"cmdRGB"_s, u"chkFG"_s, u"chkBG"_s, u"chkBold"_s,
+                                    u"chkItalics"_s, u"chkUnderline"_s})
+            clickControl(name);
+        auto *sample = find<QLineEdit>(u"txtWebSample"_s);
+        QTest::keyClicks(sample, u" & kept"_s);
+        clickButton(6);
+        clickButton(7);
+        clickControl(u"optHelp3"_s);
+        clickButton(7);
 
-    void picturesAfterStartUpAndReset();
-    void openAndClosePanel_data();
-    void openAndClosePanel();
-    void browserPanelRefreshesChips();
-    void farewell_data();
-    void farewell();
-    void startUp();
-    void failedStartUp();
+        for (int time = 0; time < 2; ++time) {
+            find<QAction>(u"mnuFileReset"_s)->trigger();
+            QCOMPARE(
+                m_folder->read(u"Webdask/WebDask.html"_s),
+                "\"<HTML><HEAD><TITLE>TINTORA CONVERSIONS WEBVIEWER 2003</TITLE></HEAD><BODY "
+                "BGCOLOR=FFFFFF FGCOLOR=000000><font color=000000 size=2 name=Arial>Text Sample "
+                "&amp; kept</font></body></HTML>\"\r\n"_ba);
+            QCOMPARE(sample->text(), u"Text Sample & kept"_s);
+            // The pictures show the sample as start-up left it.
+            sample->setText(u"Text Sample"_s);
+            verifyPictures();
+            sample->setText(u"Text Sample & kept"_s);
+            find<QScrollBar>(u"hsRed"_s)->setValue(9);
+        }
+    }
+    void openAndClosePanel_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<Way>("way");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("focus"); // empty: the focus stays where it was
+        QTest::newRow("QB Colors") << 1 << Way::Click << u"fraQBcolors"_s << u"vsQB"_s;
+        QTest::newRow("Pantone") << 2 << Way::Click << u"fraPantone"_s << u"vsPantone"_s;
+        QTest::newRow("RGB") << 3 << Way::Click << u"fraRGB"_s << u"hsRed"_s;
+        QTest::newRow("Hex by Alt+4") << 4 << Way::Key << u"fraHtml"_s << u"hsHexRed"_s;
+        QTest::newRow("Swatches") << 5 << Way::Click << u"fraSwatches"_s << u"picTintora"_s;
+        QTest::newRow("Web Browser") << 6 << Way::Click << u"FraBrowser"_s << QString();
+        QTest::newRow("regression: Help by an assistive tool's toggle")
+            << 7 << Way::Toggle << u"fraTextHelp"_s << QString();
+    }
+    void openAndClosePanel()
+    {
+        QFETCH(int, index);
+        QFETCH(Way, way);
+        QFETCH(QString, panel);
+        QFETCH(QString, focus);
+        auto *reset = find<QAction>(u"mnuFileReset"_s);
+        const int closedHeight = (*m_window)->height();
+        QWidget *before = find(u"txtWebSample"_s);
+        before->setFocus();
+        const auto work = [&] {
+            if (way == Way::Key)
+                QTest::keyClick((*m_window)->windowHandle(), Qt::Key(Qt::Key_0 + index),
+                                Qt::AltModifier);
+            else if (way == Way::Toggle)
+                button(index)->toggle();
+            else
+                clickButton(index);
+        };
+
+        work();
+        QTRY_VERIFY(find(panel)->isVisible());
+        QVERIFY((*m_window)->height() > closedHeight);
+        for (int other = 1; other <= 7; ++other)
+            QCOMPARE(button(other)->isEnabled(), other == index);
+        QVERIFY(!reset->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), focus.isEmpty() ? before : find(focus));
+        // A locked button's key does nothing.
+        QTest::keyClick((*m_window)->windowHandle(), Qt::Key(Qt::Key_1 + index % 7),
+                        Qt::AltModifier);
+        QVERIFY(!button(index % 7 + 1)->isChecked());
+
+        work();
+        QTRY_VERIFY(!find(panel)->isVisible());
+        QCOMPARE(find(panel)->height(), 0);
+        QCOMPARE((*m_window)->height(), closedHeight);
+        for (int other = 1; other <= 7; ++other)
+            QVERIFY(button(other)->isEnabled());
+        QVERIFY(reset->isEnabled());
+    }
+    // Opening the Web Browser panel gives each chip its colour box's colour; closing it does not.
+    void browserPanelRefreshesChips()
+    {
+        const QString pairs[][2] = {{u"txtHex"_s, u"lblWebHtml"_s},
+                                    {u"txtPantone"_s, u"lblWebPantone"_s},
+                                    {u"txtQB"_s, u"lblWebQB"_s},
+                                    {u"txtRGB"_s, u"lblWebRGB"_s},
+                                    {u"txtColor"_s, u"lblWebSwatch"_s}};
+        for (int i = 0; i < 5; ++i)
+            setBackColor(find(pairs[i][0]), 11 * (i + 1));
+        clickButton(6);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(backColor(find(pairs[i][1])), 11 * (i + 1));
+        // Without the browser plug-in the panel says so, once it has painted.
+        QTRY_VERIFY(find(u"brwVRN"_s)->findChild<QLabel *>());
+        QVERIFY(find(u"brwVRN"_s)->findChild<QLabel *>()->text().startsWith(u"No web browser"_s));
+        clickButton(6);
+        setBackColor(find(u"txtRGB"_s), 99);
+        QCOMPARE(backColor(find(u"lblWebRGB"_s)), 44);
+    }
+    void farewell_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("File > Exit") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("File > Exit with a panel open") << 2;
+    }
+    void farewell()
+    {
+        QFETCH(int, way);
+        if (way == 2)
+            clickButton(5);
+        if (way == 1)
+            (*m_window)->close();
+        else
+            find<QAction>(u"mnuFileExit"_s)->trigger();
+        QCOMPARE(m_window->exitCode->value_or(-1), 0);
+        SplashWindow *splash = (*m_window)->frmLoading();
+        QCOMPARE(splash->windowTitle(), u"Thank you for usimg the Tintora Utility"_s);
+        QVERIFY(splash->windowHandle() && splash->windowHandle()->isExposed());
+        QVERIFY(!(*m_window)->isVisible());
+    }
+    // Start-up leaves the splash on its second caption, closed; a first number entry of 100 starts
+    // the catalogue there, through the bar's own handling.
+    void startUp()
+    {
+        QByteArray names = m_folder->read(u"Pantone/pantonelist.dat"_s);
+        m_folder->write(u"Pantone/pantonelist.dat"_s, names.replace(0, names.indexOf('\n'), "100"));
+        TestSupport::TestWindow window(m_folder->path());
+        QVERIFY(window->Form_Load());
+        QCOMPARE(window->frmLoading()->windowTitle(), u"Not much longer now!"_s);
+        QVERIFY(!window->frmLoading()->isVisible());
+        QCOMPARE(child<QScrollBar>(window.window.get(), u"vsPantone"_s)->value(), 100);
+        QCOMPARE(window->state().cboPantoneRGBblue.currentIndex(), 100);
+        QCOMPARE(child<QLineEdit>(window.window.get(), u"txtPantoneNum"_s)->text(), u"100"_s);
+    }
+    // A catalogue that cannot be loaded is reported, then the exit routine ends the program with
+    // status 1 and its own farewell; the main window never shows.
+    void failedStartUp()
+    {
+        m_folder->remove(u"Pantone/bluelist.dat"_s);
+        TestSupport::TestWindow window(m_folder->path());
+        TestSupport::MessageBoxWatcher watcher;
+        QVERIFY(!window->Form_Load());
+        QCOMPARE(watcher.messages().size(), 1);
+        QCOMPARE(watcher.messages().first().title, u"Missing File"_s);
+        QCOMPARE(watcher.messages().first().icon, QMessageBox::Critical);
+        QCOMPARE(window.exitCode->value_or(-1), 1);
+        QCOMPARE(window->frmLoading()->windowTitle(), u"MISSING FOLDER OR FILES!!"_s);
+        QVERIFY(window->frmLoading()->windowHandle()->isExposed());
+        QVERIFY(!window->isVisible());
+    }
     void typeOrPaste_data()
     {
         QTest::addColumn<int>("panel"); // toolbar button; 0: none open
@@ -89,7 +232,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, expected);
         if (panel)
-            click(panel);
+            clickButton(panel);
         if (box.isEmpty()) {
             QGuiApplication::clipboard()->setText(text);
             find<QAction>(u"mnuEditPaste"_s)->trigger();
@@ -115,7 +258,7 @@ private slots:
 
     void typoAndNearestCatalogEntry()
     {
-        click(2);
+        clickButton(2);
         auto *number = find<QLineEdit>(u"txtPantoneNum"_s);
         const QString before = number->text();
         // A typo changes nothing: the box marks it until Escape puts back what it showed.
@@ -162,17 +305,7 @@ private slots:
     }
 
 private:
-    template<typename T = QWidget>
-    T *find(const QString &name) const
-    {
-        return child<T>(m_window->window.get(), name);
-    }
     QToolButton *button(int index) const { return (*m_window)->tlbFirst()->button(index); }
-    void click(int index) const { QTest::mouseClick(button(index), Qt::LeftButton); }
-    void clickControl(const QString &name) const
-    {
-        QTest::mouseClick(find(name), Qt::LeftButton, {}, QPoint(5, find(name)->height() / 2));
-    }
     void verifyPictures() const;
     void type(const QString &name, const QString &text) const
     {
@@ -181,9 +314,6 @@ private:
         QTest::keyClicks(find(name), text);
         QTest::keyClick(find(name), Qt::Key_Return);
     }
-
-    std::unique_ptr<TestSupport::ProgramFolder> m_folder;
-    std::unique_ptr<TestSupport::TestWindow> m_window;
 };
 
 // The window closed and with each panel open against committed pictures: every control's place,
@@ -202,176 +332,6 @@ void TestMainWindow::verifyPictures() const
         const QString difference = TestSupport::pictureDifference(picture, QImage(file));
         QVERIFY2(difference.isEmpty(), qPrintable(file + u": "_s + difference));
     }
-}
-
-// After a session that changed every start value, Reset shows the window as start-up did, keeps
-// the typed sample and writes it; twice gives the same.
-void TestMainWindow::picturesAfterStartUpAndReset()
-{
-    verifyPictures();
-    for (const QString &bar : {u"hsRed"_s, u"hsGreen"_s, u"hsBlue"_s, u"hsHexRed"_s,
-                               u"hsHexGreen"_s, u"hsHexBlue"_s, u"vsQB"_s, u"vsPantone"_s})
-        find<QScrollBar>(bar)->setValue(5);
-    click(5);
-    clickControl(u"picTintora"_s);
-    click(5);
-    click(6);
-    for (const QString &name :
-         {u"cmdRGB"_s, u"chkFG"_s, u"chkBG"_s, u"chkBold"_s, u"chkItalics"_s, u"chkUnderline"_s})
-        clickControl(name);
-    auto *sample = find<QLineEdit>(u"txtWebSample"_s);
-    QTest::keyClicks(sample, u" & kept"_s);
-    click(6);
-    click(7);
-    clickControl(u"optHelp3"_s);
-    click(7);
-
-    for (int time = 0; time < 2; ++time) {
-        find<QAction>(u"mnuFileReset"_s)->trigger();
-        QCOMPARE(m_folder->read(u"Webdask/WebDask.html"_s),
-                 "\"<HTML><HEAD><TITLE>TINTORA CONVERSIONS WEBVIEWER 2003</TITLE></HEAD><BODY "
-                 "BGCOLOR=FFFFFF FGCOLOR=000000><font color=000000 size=2 name=Arial>Text Sample "
-                 "&amp; kept</font></body></HTML>\"\r\n"_ba);
-        QCOMPARE(sample->text(), u"Text Sample & kept"_s);
-        // The pictures show the sample as start-up left it.
-        sample->setText(u"Text Sample"_s);
-        verifyPictures();
-        sample->setText(u"Text Sample & kept"_s);
-        find<QScrollBar>(u"hsRed"_s)->setValue(9);
-    }
-}
-
-void TestMainWindow::openAndClosePanel_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<Way>("way");
-    QTest::addColumn<QString>("panel");
-    QTest::addColumn<QString>("focus"); // empty: the focus stays where it was
-    QTest::newRow("QB Colors") << 1 << Way::Click << u"fraQBcolors"_s << u"vsQB"_s;
-    QTest::newRow("Pantone") << 2 << Way::Click << u"fraPantone"_s << u"vsPantone"_s;
-    QTest::newRow("RGB") << 3 << Way::Click << u"fraRGB"_s << u"hsRed"_s;
-    QTest::newRow("Hex by Alt+4") << 4 << Way::Key << u"fraHtml"_s << u"hsHexRed"_s;
-    QTest::newRow("Swatches") << 5 << Way::Click << u"fraSwatches"_s << u"picTintora"_s;
-    QTest::newRow("Web Browser") << 6 << Way::Click << u"FraBrowser"_s << QString();
-    QTest::newRow("regression: Help by an assistive tool's toggle")
-        << 7 << Way::Toggle << u"fraTextHelp"_s << QString();
-}
-
-void TestMainWindow::openAndClosePanel()
-{
-    QFETCH(int, index);
-    QFETCH(Way, way);
-    QFETCH(QString, panel);
-    QFETCH(QString, focus);
-    auto *reset = find<QAction>(u"mnuFileReset"_s);
-    const int closedHeight = (*m_window)->height();
-    QWidget *before = find(u"txtWebSample"_s);
-    before->setFocus();
-    const auto work = [&] {
-        if (way == Way::Key)
-            QTest::keyClick((*m_window)->windowHandle(), Qt::Key(Qt::Key_0 + index),
-                            Qt::AltModifier);
-        else if (way == Way::Toggle)
-            button(index)->toggle();
-        else
-            click(index);
-    };
-
-    work();
-    QTRY_VERIFY(find(panel)->isVisible());
-    QVERIFY((*m_window)->height() > closedHeight);
-    for (int other = 1; other <= 7; ++other)
-        QCOMPARE(button(other)->isEnabled(), other == index);
-    QVERIFY(!reset->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), focus.isEmpty() ? before : find(focus));
-    // A locked button's key does nothing.
-    QTest::keyClick((*m_window)->windowHandle(), Qt::Key(Qt::Key_1 + index % 7), Qt::AltModifier);
-    QVERIFY(!button(index % 7 + 1)->isChecked());
-
-    work();
-    QTRY_VERIFY(!find(panel)->isVisible());
-    QCOMPARE(find(panel)->height(), 0);
-    QCOMPARE((*m_window)->height(), closedHeight);
-    for (int other = 1; other <= 7; ++other)
-        QVERIFY(button(other)->isEnabled());
-    QVERIFY(reset->isEnabled());
-}
-
-// Opening the Web Browser panel gives each chip its colour box's colour; closing it does not.
-void TestMainWindow::browserPanelRefreshesChips()
-{
-    const QString pairs[][2] = {{u"txtHex"_s, u"lblWebHtml"_s},
-                                {u"txtPantone"_s, u"lblWebPantone"_s},
-                                {u"txtQB"_s, u"lblWebQB"_s},
-                                {u"txtRGB"_s, u"lblWebRGB"_s},
-                                {u"txtColor"_s, u"lblWebSwatch"_s}};
-    for (int i = 0; i < 5; ++i)
-        setBackColor(find(pairs[i][0]), 11 * (i + 1));
-    click(6);
-    for (int i = 0; i < 5; ++i)
-        QCOMPARE(backColor(find(pairs[i][1])), 11 * (i + 1));
-    // Without the browser plug-in the panel says so, once it has painted.
-    QTRY_VERIFY(find(u"brwVRN"_s)->findChild<QLabel *>());
-    QVERIFY(find(u"brwVRN"_s)->findChild<QLabel *>()->text().startsWith(u"No web browser"_s));
-    click(6);
-    setBackColor(find(u"txtRGB"_s), 99);
-    QCOMPARE(backColor(find(u"lblWebRGB"_s)), 44);
-}
-
-void TestMainWindow::farewell_data()
-{
-    QTest::addColumn<int>("way");
-    QTest::newRow("File > Exit") << 0;
-    QTest::newRow("close box") << 1;
-    QTest::newRow("File > Exit with a panel open") << 2;
-}
-
-void TestMainWindow::farewell()
-{
-    QFETCH(int, way);
-    if (way == 2)
-        click(5);
-    if (way == 1)
-        (*m_window)->close();
-    else
-        find<QAction>(u"mnuFileExit"_s)->trigger();
-    QCOMPARE(m_window->exitCode->value_or(-1), 0);
-    SplashWindow *splash = (*m_window)->frmLoading();
-    QCOMPARE(splash->windowTitle(), u"Thank you for usimg the Tintora Utility"_s);
-    QVERIFY(splash->windowHandle() && splash->windowHandle()->isExposed());
-    QVERIFY(!(*m_window)->isVisible());
-}
-
-// Start-up leaves the splash on its second caption, closed; a first number entry of 100 starts
-// the catalogue there, through the bar's own handling.
-void TestMainWindow::startUp()
-{
-    QByteArray names = m_folder->read(u"Pantone/pantonelist.dat"_s);
-    m_folder->write(u"Pantone/pantonelist.dat"_s, names.replace(0, names.indexOf('\n'), "100"));
-    TestSupport::TestWindow window(m_folder->path());
-    QVERIFY(window->Form_Load());
-    QCOMPARE(window->frmLoading()->windowTitle(), u"Not much longer now!"_s);
-    QVERIFY(!window->frmLoading()->isVisible());
-    QCOMPARE(child<QScrollBar>(window.window.get(), u"vsPantone"_s)->value(), 100);
-    QCOMPARE(window->state().cboPantoneRGBblue.currentIndex(), 100);
-    QCOMPARE(child<QLineEdit>(window.window.get(), u"txtPantoneNum"_s)->text(), u"100"_s);
-}
-
-// A catalogue that cannot be loaded is reported, then the exit routine ends the program with
-// status 1 and its own farewell; the main window never shows.
-void TestMainWindow::failedStartUp()
-{
-    m_folder->remove(u"Pantone/bluelist.dat"_s);
-    TestSupport::TestWindow window(m_folder->path());
-    TestSupport::MessageBoxWatcher watcher;
-    QVERIFY(!window->Form_Load());
-    QCOMPARE(watcher.messages().size(), 1);
-    QCOMPARE(watcher.messages().first().title, u"Missing File"_s);
-    QCOMPARE(watcher.messages().first().icon, QMessageBox::Critical);
-    QCOMPARE(window.exitCode->value_or(-1), 1);
-    QCOMPARE(window->frmLoading()->windowTitle(), u"MISSING FOLDER OR FILES!!"_s);
-    QVERIFY(window->frmLoading()->windowHandle()->isExposed());
-    QVERIFY(!window->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
