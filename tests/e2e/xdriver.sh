@@ -26,7 +26,10 @@ wait_for_exit() { # seconds; sets status, and mapped to 1 if the main window sho
     pid=
 }
 
-focus_window() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; }
+focus_window() {
+    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+    sleep 0.3
+}
 
 start_then_choose() { # File menu keys ("x", or "r x"), then the command that starts the program
     local item window
