@@ -14,12 +14,8 @@
 using namespace Tintora;
 using namespace Qt::StringLiterals;
 
-namespace {
-
 // Chromium's first start on a small, busy machine takes seconds: a wait, not a time limit.
 constexpr int kBrowserTimeout = 60000;
-
-} // namespace
 
 // The preview browser on the real Web Browser panel. Qt WebEngine runs one browser per process
 // here, as in the program, so the cases share the window's and follow one another.
@@ -28,101 +24,84 @@ class TestWebPreview : public QObject
     Q_OBJECT
 
 private slots:
-    void loadsWebEngineOnlyWhenThePanelOpens();
-    void showsTheWrittenPageAndReloadsIt();
-    void pageRunsNoScriptsAndStaysOffTheNetwork();
-    void cleanupTestCase();
+    void loadsWebEngineOnlyWhenThePanelOpens()
+    {
+        const auto webEngineMapped = [] {
+            QFile maps(u"/proc/self/maps"_s);
+            return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngine");
+        };
+        QVERIFY(m_window->loadAndShow());
+        for (int index : {1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 7, 7})
+            QTest::mouseClick((*m_window)->tlbFirst()->button(index), Qt::LeftButton);
+        QVERIFY2(!webEngineMapped(), "Qt WebEngine was loaded before the Web Browser panel opened");
+
+        QTest::mouseClick((*m_window)->tlbFirst()->button(6), Qt::LeftButton);
+        QTRY_VERIFY(host()->isActivated());
+        QVERIFY2(host()->browser(), "the browser plug-in did not load");
+        QVERIFY(webEngineMapped());
+        m_loads
+            = std::make_unique<QSignalSpy>(host()->browser()->widget(), SIGNAL(loadFinished(bool)));
+        QVERIFY(loaded());
+    }
+
+    // The welcome page first; the page writer's page after a write, reloaded by it.
+    void showsTheWrittenPageAndReloadsIt()
+    {
+        QCOMPARE(title(), u"Tintora Conversions"_s);
+        TestSupport::child<QPushButton>(&**m_window, u"cmdWriteWeb"_s)->click();
+        QVERIFY(loaded());
+        QCOMPARE(title(), u"TINTORA CONVERSIONS WEBVIEWER 2003"_s);
+    }
+
+    void pageRunsNoScriptsAndStaysOffTheNetwork()
+    {
+        // A page that reaches the server is cut off, so that it still finishes loading.
+        QTcpServer server;
+        QSignalSpy reached(&server, &QTcpServer::newConnection);
+        connect(&server, &QTcpServer::newConnection, &server, &QTcpServer::close);
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        const QByteArray remote = "http://127.0.0.1:" + QByteArray::number(server.serverPort());
+
+        // As if changed by hand. Once the page has loaded, its scripts had their chance, and its
+        // image and style sheet were asked for.
+        m_folder.write(
+            u"Webdask/WebDask.html"_s,
+            "<title>unchanged</title><script>document.title='ran'</script><img src=\"" + remote
+                + "/remote.png\" onerror=\"document.title='ran'\"><link rel=stylesheet href=\""
+                + remote + "/remote.css\">Hi");
+        TestSupport::child<QPushButton>(&**m_window, u"cmdRefresh"_s)->click();
+        QVERIFY(loaded());
+        QCOMPARE(title(), u"unchanged"_s);
+        QVERIFY(reached.isEmpty());
+    }
+
+    void cleanupTestCase()
+    {
+        // The browser goes while the event loop still runs: Qt WebEngine, running in this one
+        // process, would otherwise wait forever for its page renderer when the application ends.
+        // The program itself never gets there, it ends its process.
+        m_loads.reset();
+        m_window.reset();
+        QTest::qWait(0);
+    }
 
 private:
-    // Waits for the browser's next finished load; false when it failed or never came, or when there
-    // is no browser.
-    bool loaded();
+    // Waits for the browser's next finished load; false when it failed or never came.
+    bool loaded()
+    {
+        const qsizetype before = m_loads->count();
+        return QTest::qWaitFor([&] { return m_loads->count() > before; }, kBrowserTimeout)
+            && m_loads->last().first().toBool();
+    }
     // The page's title, read through the view's property: the test links no Qt WebEngine.
     QString title() const { return host()->browser()->widget()->property("title").toString(); }
-    template<typename T>
-    T *find(const QString &name) const
-    {
-        return TestSupport::child<T>(m_window->window.get(), name);
-    }
-    BrowserHost *host() const { return find<BrowserHost>(u"brwVRN"_s); }
+    BrowserHost *host() const { return TestSupport::child<BrowserHost>(&**m_window, u"brwVRN"_s); }
 
     TestSupport::ProgramFolder m_folder;
     std::unique_ptr<TestSupport::TestWindow> m_window = std::make_unique<TestSupport::TestWindow>(
         m_folder.path(), QStringLiteral(TINTORA_PROGRAM_DIR "/tintora_webview"));
     std::unique_ptr<QSignalSpy> m_loads;
 };
-
-bool TestWebPreview::loaded()
-{
-    const qsizetype before = m_loads ? m_loads->count() : 0;
-    return m_loads && QTest::qWaitFor([&] { return m_loads->count() > before; }, kBrowserTimeout)
-        && m_loads->last().first().toBool();
-}
-
-void TestWebPreview::loadsWebEngineOnlyWhenThePanelOpens()
-{
-    const auto webEngineMapped = [] {
-        QFile maps(u"/proc/self/maps"_s);
-        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngine");
-    };
-    QVERIFY(m_window->loadAndShow());
-    for (int index : {1, 2, 3, 4, 5, 7}) {
-        QTest::mouseClick((*m_window)->tlbFirst()->button(index), Qt::LeftButton);
-        QTest::mouseClick((*m_window)->tlbFirst()->button(index), Qt::LeftButton);
-    }
-    QVERIFY2(!webEngineMapped(), "Qt WebEngine was loaded before the Web Browser panel opened");
-
-    QTest::mouseClick((*m_window)->tlbFirst()->button(6), Qt::LeftButton);
-    QTRY_VERIFY(host()->isActivated());
-    QVERIFY2(host()->browser(), "the browser plug-in did not load");
-    QVERIFY(webEngineMapped());
-    const QMetaObject *meta = host()->browser()->widget()->metaObject();
-    m_loads = std::make_unique<QSignalSpy>(host()->browser()->widget(),
-                                           meta->method(meta->indexOfSignal("loadFinished(bool)")));
-    QVERIFY(loaded());
-}
-
-// The welcome page first; the page writer's page after a write, reloaded by it.
-void TestWebPreview::showsTheWrittenPageAndReloadsIt()
-{
-    QCOMPARE(title(), u"Tintora Conversions"_s);
-    find<QPushButton>(u"cmdWriteWeb"_s)->click();
-    QVERIFY(loaded());
-    QCOMPARE(title(), u"TINTORA CONVERSIONS WEBVIEWER 2003"_s);
-}
-
-void TestWebPreview::pageRunsNoScriptsAndStaysOffTheNetwork()
-{
-    // A page that reaches the server is cut off, so that it still finishes loading.
-    QTcpServer server;
-    QSignalSpy reached(&server, &QTcpServer::newConnection);
-    connect(&server, &QTcpServer::newConnection, &server, &QTcpServer::close);
-    QVERIFY(server.listen(QHostAddress::LocalHost));
-    const QByteArray remote = "http://127.0.0.1:" + QByteArray::number(server.serverPort());
-
-    // As if changed by hand. Once the page has loaded, its scripts had their chance, and its image
-    // and style sheet were asked for.
-    m_folder.write(u"Webdask/WebDask.html"_s,
-                   "<title>unchanged</title><script>document.title='ran'</script><img src=\""
-                       + remote
-                       + "/remote.png\" onerror=\"document.title='ran'\"><link "
-                         "rel=stylesheet href=\""
-                       + remote + "/remote.css\">Hi");
-    find<QPushButton>(u"cmdRefresh"_s)->click();
-    QVERIFY(loaded());
-    QCOMPARE(title(), u"unchanged"_s);
-    QVERIFY(reached.isEmpty());
-}
-
-void TestWebPreview::cleanupTestCase()
-{
-    // The browser goes while the event loop still runs: Qt WebEngine, running in this one process,
-    // would otherwise wait forever for its page renderer when the application ends. The program
-    // itself never gets there, it ends its process.
-    m_loads.reset();
-    m_window.reset();
-    QTest::qWait(0);
-}
 
 QTEST_MAIN(TestWebPreview)
 #include "tst_webpreview.moc"
