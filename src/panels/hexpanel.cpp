@@ -73,18 +73,10 @@ QWidget *HexPanel::colorBox() const
     return txtHex;
 }
 
-// The bars move as if the user had moved them; their change handling shows the colour. Bars
-// already in place still show it, over whatever was typed.
+// Bars already in place still show the colour, over whatever was typed.
 bool HexPanel::takeColor(ColorValue color)
 {
-    const Components components = splitColorValue(color);
-    const int values[] = {components.red, components.green, components.blue};
-    const bool inPlace = hsHexRed->value() == values[0] && hsHexGreen->value() == values[1]
-        && hsHexBlue->value() == values[2];
-    hsHexRed->setValue(values[0]);
-    hsHexGreen->setValue(values[1]);
-    hsHexBlue->setValue(values[2]);
-    if (inPlace)
+    if (!moveBarsTo(hsHexRed, hsHexGreen, hsHexBlue, color))
         HexScroller();
     return true;
 }

@@ -79,18 +79,10 @@ QWidget *RgbPanel::colorBox() const
     return txtRGB;
 }
 
-// The bars move as if the user had moved them; their change handling shows the colour. Bars
-// already in place still show it, over whatever was typed.
+// Bars already in place still show the colour, over whatever was typed.
 bool RgbPanel::takeColor(ColorValue color)
 {
-    const Components components = splitColorValue(color);
-    const int values[] = {components.red, components.green, components.blue};
-    const bool inPlace = hsRed->value() == values[0] && hsGreen->value() == values[1]
-        && hsBlue->value() == values[2];
-    hsRed->setValue(values[0]);
-    hsGreen->setValue(values[1]);
-    hsBlue->setValue(values[2]);
-    if (inPlace)
+    if (!moveBarsTo(hsRed, hsGreen, hsBlue, color))
         RGBScroller();
     return true;
 }

@@ -126,6 +126,17 @@ QScrollBar *makeScrollBar(QWidget *parent, const QString &name, Qt::Orientation 
     return bar;
 }
 
+bool moveBarsTo(QScrollBar *red, QScrollBar *green, QScrollBar *blue, ColorValue color)
+{
+    const Components target = splitColorValue(color);
+    const bool moves = red->value() != target.red || green->value() != target.green
+        || blue->value() != target.blue;
+    red->setValue(target.red);
+    green->setValue(target.green);
+    blue->setValue(target.blue);
+    return moves;
+}
+
 void placePanel(QWidget *panel, int topTwips)
 {
     panel->setGeometry(twipsRect(120, topTwips, 5775, 0));

@@ -48,6 +48,9 @@ void setTextFromStart(QLineEdit *box, const QString &text);
 // reader speaks the accessible name, which says what colour the box shows.
 QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twipsGeometry,
                         const QString &accessibleName);
+// Moves three component bars to a colour's red, green and blue as the user would, so that their
+// change handling shows it. False when the bars were there already and no handling ran.
+bool moveBarsTo(QScrollBar *red, QScrollBar *green, QScrollBar *blue, ColorValue color);
 // Puts a panel at its place below the banner, closed: hidden and without height.
 void placePanel(QWidget *panel, int topTwips = 960);
 // Without an accessible name a screen reader would call the bar after its frame.
