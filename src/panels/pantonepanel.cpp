@@ -113,7 +113,9 @@ bool PantonePanel::showFirstEntry()
     vsPantone->setValue(*start);
     setBackColor(txtPantone, vsPantone->value());
     setTextFromStart(txtPantoneNum, QString::number(vsPantone->value()));
-    m_names->setStringList(m_state.cboPantoneList.items());
+    // The catalogue is loaded once; Reset finds its names in place.
+    if (m_names->rowCount() == 0)
+        m_names->setStringList(m_state.cboPantoneList.items());
     return true;
 }
 
@@ -136,19 +138,14 @@ bool PantonePanel::takeColor(ColorValue color)
 
 void PantonePanel::showEntry(int entry)
 {
-    if (vsPantone->value() == entry)
+    if (!moveBarTo(vsPantone, entry))
         PantoneScroller();
-    else
-        vsPantone->setValue(entry);
 }
 
 void PantonePanel::setMatchNote(const QString &note)
 {
-    for (QWidget *widget :
-         {static_cast<QWidget *>(txtPantone), static_cast<QWidget *>(txtPantoneNum)}) {
-        widget->setToolTip(note);
-        widget->setAccessibleDescription(note);
-    }
+    setNote(txtPantone, note);
+    setNote(txtPantoneNum, note);
 }
 
 QWidget *PantonePanel::focusControl() const

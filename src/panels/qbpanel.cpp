@@ -80,16 +80,13 @@ bool QbPanel::takeColor(ColorValue color)
 
 void QbPanel::showColorNumber(int number)
 {
-    if (vsQB->value() == number)
+    if (!moveBarTo(vsQB, number))
         QBScroller();
-    else
-        vsQB->setValue(number);
 }
 
 void QbPanel::setMatchNote(const QString &note)
 {
-    txtQBnum->setToolTip(note);
-    txtQBnum->setAccessibleDescription(note);
+    setNote(txtQBnum, note);
 }
 
 void QbPanel::showFirstColor()

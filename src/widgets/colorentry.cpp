@@ -1,5 +1,7 @@
 #include "widgets/colorentry.h"
 
+#include "widgets/controls.h"
+
 #include <QCompleter>
 #include <QEvent>
 #include <QKeyEvent>
@@ -103,10 +105,8 @@ void ColorEntry::setInvalid(bool invalid)
     if (invalid) {
         m_toolTip = m_box->toolTip();
         m_description = m_box->accessibleDescription();
-        const QString note = tr("No colour. This box accepts %1.").arg(m_accepted);
         m_box->setStyleSheet(QString::fromLatin1(kInvalidStyle));
-        m_box->setToolTip(note);
-        m_box->setAccessibleDescription(note);
+        setNote(m_box, tr("No colour. This box accepts %1.").arg(m_accepted));
     } else {
         m_box->setStyleSheet(QString());
         m_box->setToolTip(m_toolTip);

@@ -126,15 +126,25 @@ QScrollBar *makeScrollBar(QWidget *parent, const QString &name, Qt::Orientation 
     return bar;
 }
 
+void setNote(QWidget *control, const QString &note)
+{
+    control->setToolTip(note);
+    control->setAccessibleDescription(note);
+}
+
+bool moveBarTo(QAbstractSlider *bar, int value)
+{
+    const bool moves = bar->value() != value;
+    bar->setValue(value);
+    return moves;
+}
+
 bool moveBarsTo(QScrollBar *red, QScrollBar *green, QScrollBar *blue, ColorValue color)
 {
     const Components target = splitColorValue(color);
-    const bool moves = red->value() != target.red || green->value() != target.green
-        || blue->value() != target.blue;
-    red->setValue(target.red);
-    green->setValue(target.green);
-    blue->setValue(target.blue);
-    return moves;
+    const bool redMoves = moveBarTo(red, target.red);
+    const bool greenMoves = moveBarTo(green, target.green);
+    return moveBarTo(blue, target.blue) || redMoves || greenMoves;
 }
 
 void placePanel(QWidget *panel, int topTwips)

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QRect>
 
+class QAbstractSlider;
 class QLabel;
 class QScrollBar;
 class QWidget;
@@ -48,6 +49,11 @@ void setTextFromStart(QLineEdit *box, const QString &text);
 // reader speaks the accessible name, which says what colour the box shows.
 QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twipsGeometry,
                         const QString &accessibleName);
+// Shows a note as the control's tool tip and tells it to a screen reader as its description.
+void setNote(QWidget *control, const QString &note);
+// Moves a bar as the user would, so that its change handling runs. False when it was there
+// already and no handling ran.
+bool moveBarTo(QAbstractSlider *bar, int value);
 // Moves three component bars to a colour's red, green and blue as the user would, so that their
 // change handling shows it. False when the bars were there already and no handling ran.
 bool moveBarsTo(QScrollBar *red, QScrollBar *green, QScrollBar *blue, ColorValue color);
