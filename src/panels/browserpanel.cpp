@@ -119,6 +119,11 @@ void BrowserPanel::navigate(const QString &pagePath)
     brwVRN->navigate(pagePath);
 }
 
+void BrowserPanel::preloadBrowser()
+{
+    brwVRN->preload();
+}
+
 void BrowserPanel::opened()
 {
     // Each chip takes the colour its assignment button would assign now.

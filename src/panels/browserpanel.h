@@ -41,6 +41,8 @@ public:
 
     // Points the browser at the preview page; it loads once the panel first opens.
     void navigate(const QString &pagePath);
+    // Loads the browser's libraries in the background, ahead of the panel's first opening.
+    void preloadBrowser();
 
     QWidget *widget() override { return this; }
     int openHeight() const override { return 5175; }

@@ -1,5 +1,6 @@
 #include "widgets/browserhost.h"
 
+#include "core/pluginpreload.h"
 #include "core/previewbrowser.h"
 
 #include <QCoreApplication>
@@ -49,6 +50,14 @@ void ensureBrowserShareContext()
     qAddPostRoutine(releaseBrowserShareContext);
 }
 
+// Only the program's own plug-in gets the shared context, and is loaded ahead of time. The
+// metadata is read without loading the library.
+bool isBrowserPlugin(const QPluginLoader &loader)
+{
+    return loader.metaData().value(QLatin1String("IID")).toString()
+        == QLatin1String(TintoraPreviewBrowserFactory_iid);
+}
+
 QString fallbackText(const QString &filePath)
 {
     return BrowserHost::tr("No web browser is available on this computer.\n"
@@ -63,6 +72,9 @@ BrowserHost::BrowserHost(const QString &pluginPath, QWidget *parent)
     , m_pluginPath(pluginPath)
     , m_layout(new QStackedLayout(this))
 { }
+
+// Waits for a background load still under way.
+BrowserHost::~BrowserHost() = default;
 
 void BrowserHost::navigate(const QString &filePath)
 {
@@ -81,19 +93,28 @@ void BrowserHost::reload()
         m_browser->reload();
 }
 
+void BrowserHost::preload()
+{
+    if (m_activated || m_preload || !isBrowserPlugin(QPluginLoader(m_pluginPath)))
+        return;
+    // Qt WebEngine looks for the context as its library loads.
+    ensureBrowserShareContext();
+    m_preload = std::make_unique<PluginPreload>(m_pluginPath);
+}
+
 void BrowserHost::activate()
 {
     if (m_activated)
         return;
     m_activated = true;
+    // A background load still under way ends first.
+    m_preload.reset();
 
     // A plug-in that fails to load, for instance because Qt WebEngine is not installed, gives no
     // instance. One that loads but is not ours stays loaded: unloading a library that may have
     // pulled in Qt WebEngine is not safe.
     QPluginLoader loader(m_pluginPath);
-    // The metadata is read without loading the library: only our plug-in gets the context.
-    if (loader.metaData().value(QLatin1String("IID")).toString()
-        == QLatin1String(TintoraPreviewBrowserFactory_iid))
+    if (isBrowserPlugin(loader))
         ensureBrowserShareContext();
     if (auto *factory = qobject_cast<PreviewBrowserFactory *>(loader.instance()))
         m_browser = factory->createBrowser(this);

@@ -12,7 +12,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tintora.Conversions"));
 
     Tintora::MainWindow window(Tintora::ProgramSetup::installed());
-    if (window.Form_Load())
+    if (window.Form_Load()) {
         window.show();
+        window.preloadBrowser();
+    }
     return QApplication::exec();
 }

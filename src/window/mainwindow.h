@@ -51,6 +51,9 @@ public:
     // Start-up: loads the catalogue, brings every display to its start value. Runs once, before
     // the window is shown. Returns false when loading failed and the exit routine has run.
     bool Form_Load();
+    // After start-up, once the window is shown: prepares the Web Browser panel's first opening in
+    // the background.
+    void preloadBrowser();
 
     // The exit routine: shows the farewell caption on the splash window and ends the process.
     void mnuFileExit_Click();

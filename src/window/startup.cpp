@@ -10,6 +10,9 @@
 #include "window/splashwindow.h"
 
 #include <QMessageBox>
+#include <QTimer>
+
+#include <chrono>
 
 namespace Tintora {
 
@@ -35,6 +38,15 @@ bool MainWindow::Form_Load()
     setStartValues();
     splash().close();
     return true;
+}
+
+void MainWindow::preloadBrowser()
+{
+    // Loading Qt WebEngine's libraries is the longest step of the Web Browser panel's first
+    // opening. They load on a thread of their own once the window has had the time to show and
+    // paint itself; the panel waits for a load still under way.
+    using namespace std::chrono_literals;
+    QTimer::singleShot(300ms, m_browser, &BrowserPanel::preloadBrowser);
 }
 
 bool MainWindow::LoadPantoneFiles()
