@@ -2,6 +2,7 @@
 
 #include <QPluginLoader>
 
+#include <fcntl.h>
 #include <link.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -17,12 +18,6 @@ namespace {
 
 using ObjectNames = std::set<std::string>;
 
-struct PageRange
-{
-    std::uintptr_t begin;
-    std::uintptr_t end;
-};
-
 ObjectNames loadedObjects()
 {
     ObjectNames names;
@@ -35,67 +30,55 @@ ObjectNames loadedObjects()
     return names;
 }
 
-// Text relocations make the loader write to read-only segments: those pages hold the only copy
-// of what it wrote.
-bool hasTextRelocations(const dl_phdr_info &info)
+struct Release
 {
-    for (int index = 0; index < info.dlpi_phnum; ++index) {
-        const ElfW(Phdr) &header = info.dlpi_phdr[index];
-        if (header.p_type != PT_DYNAMIC)
-            continue;
-        const auto *entry = reinterpret_cast<const ElfW(Dyn) *>(info.dlpi_addr + header.p_vaddr);
-        for (; entry->d_tag != DT_NULL; ++entry) {
-            if (entry->d_tag == DT_TEXTREL
-                || (entry->d_tag == DT_FLAGS && (entry->d_un.d_val & DF_TEXTREL)))
-                return true;
+    ObjectNames before;
+    int pagemap; // the kernel's page table of this process
+    std::uintptr_t pageSize;
+};
+
+// Drops the pages of [begin, end) that are still the file's own: mapped, and no private copy
+// (which is what the loader, a debugger or the library itself made of a page it wrote to).
+void releaseUnchangedPages(const Release &release, std::uintptr_t begin, std::uintptr_t end)
+{
+    constexpr std::uint64_t kPresent = std::uint64_t(1) << 63;
+    constexpr std::uint64_t kFilePage = std::uint64_t(1) << 61;
+    std::vector<std::uint64_t> entries((end - begin) / release.pageSize);
+    const auto bytes = ssize_t(entries.size() * sizeof(std::uint64_t));
+    const auto offset = off_t(begin / release.pageSize * sizeof(std::uint64_t));
+    if (pread(release.pagemap, entries.data(), size_t(bytes), offset) != bytes)
+        return;
+    std::size_t runStart = 0;
+    for (std::size_t page = 0; page <= entries.size(); ++page) {
+        const bool unchanged = page < entries.size()
+            && (entries[page] & (kPresent | kFilePage)) == (kPresent | kFilePage);
+        if (!unchanged) {
+            if (page > runStart)
+                madvise(reinterpret_cast<void *>(begin + runStart * release.pageSize),
+                        (page - runStart) * release.pageSize, MADV_DONTNEED);
+            runStart = page + 1;
         }
     }
-    return false;
 }
 
-// Drops the pages of an object loaded since the snapshot in data that the loader only read. They
-// are unchanged copies of the file: the system keeps the file's pages in its cache and maps them
-// again if the program ever reads them. Pages the loader wrote to (writable segments, relocated
-// read-only data) are private copies and stay.
+// Of an object loaded since the snapshot, gives back the pages of its read-only segments that
+// are unchanged copies of its file: the system keeps the file's pages in its cache and maps them
+// again if the program ever reads them. Only whole pages within what the segment maps from the
+// file: the loader zeroes the rest of a segment's last file page.
 int releaseReadOnlyPages(dl_phdr_info *info, size_t, void *data)
 {
-    if (static_cast<const ObjectNames *>(data)->count(info->dlpi_name) || hasTextRelocations(*info))
+    const auto &release = *static_cast<const Release *>(data);
+    if (release.before.count(info->dlpi_name))
         return 0;
-    const auto pageSize = std::uintptr_t(sysconf(_SC_PAGESIZE));
-    const auto pageStart = [pageSize](std::uintptr_t address) {
-        return address & ~(pageSize - 1);
-    };
-    const auto pageEnd = [&](std::uintptr_t address) {
-        return pageStart(address + pageSize - 1);
-    };
-
-    std::vector<PageRange> written;
-    for (int index = 0; index < info->dlpi_phnum; ++index) {
-        const ElfW(Phdr) &header = info->dlpi_phdr[index];
-        const std::uintptr_t start = info->dlpi_addr + header.p_vaddr;
-        if ((header.p_type == PT_LOAD && (header.p_flags & PF_W)) || header.p_type == PT_GNU_RELRO)
-            written.push_back({pageStart(start), pageEnd(start + header.p_memsz)});
-    }
     for (int index = 0; index < info->dlpi_phnum; ++index) {
         const ElfW(Phdr) &header = info->dlpi_phdr[index];
         if (header.p_type != PT_LOAD || (header.p_flags & PF_W))
             continue;
         const std::uintptr_t start = info->dlpi_addr + header.p_vaddr;
-        PageRange range {pageEnd(start), pageStart(start + header.p_memsz)};
-        // Segments share a page at most at their ends; a written range inside one is no ELF layout
-        // the loader makes, and the segment is left alone then.
-        for (const PageRange &taken : written) {
-            if (taken.end <= range.begin || taken.begin >= range.end)
-                continue;
-            if (taken.begin <= range.begin)
-                range.begin = taken.end;
-            else if (taken.end >= range.end)
-                range.end = taken.begin;
-            else
-                range.end = range.begin;
-        }
-        if (range.end > range.begin)
-            madvise(reinterpret_cast<void *>(range.begin), range.end - range.begin, MADV_DONTNEED);
+        const std::uintptr_t begin = (start + release.pageSize - 1) & ~(release.pageSize - 1);
+        const std::uintptr_t end = (start + header.p_filesz) & ~(release.pageSize - 1);
+        if (end > begin)
+            releaseUnchangedPages(release, begin, end);
     }
     return 0;
 }
@@ -104,8 +87,15 @@ int releaseReadOnlyPages(dl_phdr_info *info, size_t, void *data)
 
 PluginPreload::PluginPreload(const QString &filePath)
     : m_thread([filePath, before = loadedObjects()]() mutable {
-        if (QPluginLoader(filePath).load())
-            dl_iterate_phdr(releaseReadOnlyPages, &before);
+        if (!QPluginLoader(filePath).load())
+            return;
+        Release release {std::move(before), open("/proc/self/pagemap", O_RDONLY | O_CLOEXEC),
+                         std::uintptr_t(sysconf(_SC_PAGESIZE))};
+        if (release.pagemap < 0)
+            return;
+        // Holding the loader's lock, so no object goes away meanwhile.
+        dl_iterate_phdr(releaseReadOnlyPages, &release);
+        close(release.pagemap);
     })
 { }
 

@@ -12,6 +12,7 @@
 #include <QStackedLayout>
 
 #include <memory>
+#include <system_error>
 
 QT_BEGIN_NAMESPACE
 // Exported by Qt GUI, declared in no public header; Qt WebEngine reaches them the same way.
@@ -99,7 +100,11 @@ void BrowserHost::preload()
         return;
     // Qt WebEngine looks for the context as its library loads.
     ensureBrowserShareContext();
-    m_preload = std::make_unique<PluginPreload>(m_pluginPath);
+    try {
+        m_preload = std::make_unique<PluginPreload>(m_pluginPath);
+    } catch (const std::system_error &) {
+        // No thread to spare: the panel loads it all when it first opens.
+    }
 }
 
 void BrowserHost::activate()

@@ -14,9 +14,10 @@ class PreviewBrowser;
 
 // The embedded browser's place on the Web Browser panel (brwVRN). The browser lives in a plug-in
 // that pulls in Qt WebEngine, so it is loaded only once the window is up: in the background
-// (preload()) or when the panel first opens (activate()). The browser is created then; until
-// then navigate() and reload() are remembered. Where the plug-in or Qt WebEngine is missing, a
-// plain view says that no browser is available, and navigate() and reload() do nothing more.
+// (preload()) or when the panel first opens (activate()). The browser itself is created when the
+// panel first opens; until then navigate() and reload() are remembered. Where the plug-in or Qt
+// WebEngine is missing, a plain view says that no browser is available, and navigate() and reload()
+// do nothing more.
 class BrowserHost : public QWidget
 {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include "window/paneltoolbar.h"
 
 #include <QFile>
+#include <QPluginLoader>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -16,6 +17,7 @@ using namespace Qt::StringLiterals;
 
 // Chromium's first start on a small, busy machine takes seconds: a wait, not a time limit.
 constexpr int kBrowserTimeout = 60000;
+constexpr char kPluginPath[] = TINTORA_PROGRAM_DIR "/tintora_webview";
 
 // The preview browser on the real Web Browser panel. Qt WebEngine runs one browser per process
 // here, as in the program, so the cases share the window's and follow one another.
@@ -38,7 +40,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             [] {
                 const Resident library = webEngineCore();
-                return library.writtenKiB > 1024 && library.readKiB < 2048;
+                return QPluginLoader(QString::fromLatin1(kPluginPath)).isLoaded()
+                    && library.writtenKiB > 1024 && library.readKiB < 2048;
             }(),
             20000);
 
@@ -134,7 +137,7 @@ private:
 
     TestSupport::ProgramFolder m_folder;
     std::unique_ptr<TestSupport::TestWindow> m_window = std::make_unique<TestSupport::TestWindow>(
-        m_folder.path(), QStringLiteral(TINTORA_PROGRAM_DIR "/tintora_webview"));
+        m_folder.path(), QString::fromLatin1(kPluginPath));
     std::unique_ptr<QSignalSpy> m_loads;
 };
 
