@@ -1,6 +1,7 @@
 // Micro-benchmarks of taking a colour in: the nearest catalogue entry by CIEDE2000, the
 // catalogue search by name and the colour parser. Part of bench_core.
 
+#include "core/catalog.h"
 #include "core/catalogreader.h"
 #include "core/catalogsearch.h"
 #include "core/colordifference.h"
@@ -25,8 +26,9 @@ QStringList shippedList(const char *name)
 
 QList<Tintora::ColorValue> shippedColors()
 {
-    return Tintora::catalogColors(shippedList("redlist.dat"), shippedList("greenlist.dat"),
-                                  shippedList("bluelist.dat"));
+    return Tintora::Catalog {shippedList("pantonelist.dat"), shippedList("redlist.dat"),
+                             shippedList("greenlist.dat"), shippedList("bluelist.dat")}
+        .colors();
 }
 
 std::array<Tintora::ColorValue, 1024> randomColors()

@@ -244,7 +244,7 @@ std::optional<ColorValue> ownColor(QStringView text, Notation notation)
         return rgbTriple(text);
     case Notation::Decimal:
         return wholeNumber(withoutBlanks(text), kWhite);
-    case Notation::None:
+    case Notation::Unambiguous:
     case Notation::Any:
         break;
     }

@@ -17,6 +17,8 @@ using enum Tintora::Notation;
 namespace {
 
 constexpr int kNoColor = -1;
+// A box without a bare form of its own: only the unambiguous forms.
+constexpr Notation Only = Unambiguous;
 
 // Colours as style sheets write them, 0xRRGGBB.
 constexpr int web(int rgb)
@@ -32,24 +34,24 @@ constexpr std::tuple<Notation, const char *, int> kCases[] = {
     {Decimal, "16 777 215", kWhite}, {Decimal, "16777216", kNoColor}, {Decimal, "-1", kNoColor},
     {Decimal, "1e3", kNoColor}, {Decimal, "3399CC", kNoColor}, {Decimal, "\uFF11\uFF12", kNoColor},
     {Rgb, "51,153,204", web(0x3399CC)}, {Rgb, "51 153\t204", web(0x3399CC)},
-    {Rgb, "3399CC", kNoColor}, {Rgb, "51,153,204,0", kNoColor}, {None, "3399CC", kNoColor},
+    {Rgb, "3399CC", kNoColor}, {Rgb, "51,153,204,0", kNoColor}, {Only, "3399CC", kNoColor},
     // The unambiguous forms, in every box. Halves round up, not to even: 30% of 255 is
     // 76.5, read as 77. The long s in "h\u017Fl" folds to "s" but is no ASCII letter.
-    {None, "#3399CC", web(0x3399CC)}, {Decimal, "#3399cc", web(0x3399CC)},
-    {None, "# 33 99 cc ", web(0x3399CC)}, {Html, "#39c", web(0x3399CC)}, {None, "#12345", kNoColor},
-    {None, "#12345G", kNoColor}, {None, "RGB(51,153,204)", web(0x3399CC)},
+    {Only, "#3399CC", web(0x3399CC)}, {Decimal, "#3399cc", web(0x3399CC)},
+    {Only, "# 33 99 cc ", web(0x3399CC)}, {Html, "#39c", web(0x3399CC)}, {Only, "#12345", kNoColor},
+    {Only, "#12345G", kNoColor}, {Only, "RGB(51,153,204)", web(0x3399CC)},
     {Decimal, "rgb( 51 , 153 , 204 )", web(0x3399CC)}, {Html, "Rgb (51 153 204)", web(0x3399CC)},
-    {None, "rgb(20%, 60%, 80%)", web(0x3399CC)}, {None, "rgb(30%, 0%, 100%)", web(0x4D00FF)},
-    {None, "rgb(33.3%, 255, 0)", web(0x55FF00)}, {None, "rgb(256,0,0)", kNoColor},
-    {None, "rgb(100.1%,0,0)", kNoColor}, {None, "rgb(1.5,2,3)", kNoColor},
-    {None, "rgb(1,2)", kNoColor}, {None, "rgb(1,,2,3)", kNoColor}, {None, "rgb(1 2, 3)", kNoColor},
-    {None, "rgb(1,2,3", kNoColor}, {None, "rgba(1,2,3,1)", kNoColor},
-    {Rgb, "hsl(200, 60%, 50%)", web(0x3399CC)}, {None, "HSL(-160,60%,50%)", web(0x3399CC)},
-    {None, "hsl(560 60% 50%)", web(0x3399CC)}, {None, "hsl(0, 0%, 30%)", web(0x4D4D4D)},
-    {None, "hsl(0.5, 100%, 50%)", web(0xFF0200)}, {None, "hsl(200, 60, 50)", kNoColor},
-    {None, "hsl(nan, 60%, 50%)", kNoColor}, {None, "h\u017Fl(200, 60%, 50%)", kNoColor},
-    {Rgb, "steelblue", web(0x4682B4)}, {None, " Steel Blue ", web(0x4682B4)},
-    {Html, "grey", web(0x808080)}, {None, "steelblu", kNoColor}, {None, " \t", kNoColor},
+    {Only, "rgb(20%, 60%, 80%)", web(0x3399CC)}, {Only, "rgb(30%, 0%, 100%)", web(0x4D00FF)},
+    {Only, "rgb(33.3%, 255, 0)", web(0x55FF00)}, {Only, "rgb(256,0,0)", kNoColor},
+    {Only, "rgb(100.1%,0,0)", kNoColor}, {Only, "rgb(1.5,2,3)", kNoColor},
+    {Only, "rgb(1,2)", kNoColor}, {Only, "rgb(1,,2,3)", kNoColor}, {Only, "rgb(1 2, 3)", kNoColor},
+    {Only, "rgb(1,2,3", kNoColor}, {Only, "rgba(1,2,3,1)", kNoColor},
+    {Rgb, "hsl(200, 60%, 50%)", web(0x3399CC)}, {Only, "HSL(-160,60%,50%)", web(0x3399CC)},
+    {Only, "hsl(560 60% 50%)", web(0x3399CC)}, {Only, "hsl(0, 0%, 30%)", web(0x4D4D4D)},
+    {Only, "hsl(0.5, 100%, 50%)", web(0xFF0200)}, {Only, "hsl(200, 60, 50)", kNoColor},
+    {Only, "hsl(nan, 60%, 50%)", kNoColor}, {Only, "h\u017Fl(200, 60%, 50%)", kNoColor},
+    {Rgb, "steelblue", web(0x4682B4)}, {Only, " Steel Blue ", web(0x4682B4)},
+    {Html, "grey", web(0x808080)}, {Only, "steelblu", kNoColor}, {Only, " \t", kNoColor},
     // Clipboard text: the unambiguous forms, then hex, three components, a colour value.
     {Any, "123456", web(0x123456)}, {Any, "1 2 3", web(0x010203)}, {Any, "13408563", web(0x3399CC)},
     {Any, "255", web(0xFF0000)}, {Any, "olive", web(0x808000)}, {Any, "hello", kNoColor},

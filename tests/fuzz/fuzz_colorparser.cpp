@@ -19,7 +19,7 @@ void require(bool condition, const char *what)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    const std::optional<ColorValue> unambiguous = parseColor(text, Notation::None);
+    const std::optional<ColorValue> unambiguous = parseColor(text, Notation::Unambiguous);
     for (const Notation notation :
          {Notation::Html, Notation::Rgb, Notation::Decimal, Notation::Any}) {
         const std::optional<ColorValue> color = parseColor(text, notation);

@@ -1,6 +1,6 @@
-#include "widgets/browserhost.h"
+#include "browser/browserhost.h"
 
-#include "core/pluginpreload.h"
+#include "browser/pluginpreload.h"
 #include "core/previewbrowser.h"
 
 #include <QCoreApplication>
@@ -11,6 +11,8 @@
 #include <QPluginLoader>
 #include <QStackedLayout>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <system_error>
 
@@ -139,6 +141,12 @@ void BrowserHost::activate()
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_layout->addWidget(label);
     m_layout->setCurrentWidget(label);
+}
+
+void endProcessAtOnce(int exitCode)
+{
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
 }
 
 } // namespace Tintora
