@@ -2,7 +2,6 @@
 
 #include "core/qbcolors.h"
 
-#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -11,27 +10,6 @@ namespace Tintora {
 namespace {
 
 constexpr double kDegree = std::numbers::pi / 180;
-
-// sRGB byte to linear light, the standard transfer curve.
-const std::array<double, 256> &linearTable()
-{
-    static const std::array<double, 256> table = [] {
-        std::array<double, 256> values {};
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            const double c = double(i) / 255;
-            values[i] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        }
-        return values;
-    }();
-    return table;
-}
-
-double labCurve(double t)
-{
-    constexpr double epsilon = 216.0 / 24389; // (6/29)³
-    constexpr double kappa = 24389.0 / 27; // (29/3)³
-    return t > epsilon ? std::cbrt(t) : (kappa * t + 16) / 116;
-}
 
 double power7(double x)
 {
@@ -111,15 +89,7 @@ double deltaE00(const Lab &lab1, double c1, const Lab &lab2, double c2)
 
 Lab toLab(ColorValue color)
 {
-    const std::array<double, 256> &linear = linearTable();
-    const double r = linear[color & 0xFF];
-    const double g = linear[(color >> 8) & 0xFF];
-    const double b = linear[(color >> 16) & 0xFF];
-    // sRGB to XYZ, each row divided by the D65 white's X, Y and Z.
-    const double fx = labCurve((0.4124564 * r + 0.3575761 * g + 0.1804375 * b) / 0.95047);
-    const double fy = labCurve(0.2126729 * r + 0.7151522 * g + 0.0721750 * b);
-    const double fz = labCurve((0.0193339 * r + 0.1191920 * g + 0.9503041 * b) / 1.08883);
-    return {116 * fy - 16, 500 * (fx - fy), 200 * (fy - fz)};
+    return rgbToLabD65(toRgb(color));
 }
 
 double ciede2000(const Lab &first, const Lab &second)

@@ -1,20 +1,12 @@
 #pragma once
 
-#include "core/colorvalue.h"
+#include "core/colorspaces.h"
 
 #include <QList>
 
 #include <vector>
 
 namespace Tintora {
-
-// A colour in CIELAB: lightness L 0 to 100, a green to red, b blue to yellow.
-struct Lab
-{
-    double L = 0;
-    double a = 0;
-    double b = 0;
-};
 
 // The CIELAB coordinates of a colour value read as sRGB, white point D65 (white gives L 100,
 // a 0, b 0). Only the low three bytes count.

@@ -1,5 +1,7 @@
 #include "core/contrast.h"
 
+#include "core/colorspaces.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,14 +13,6 @@ constexpr double kAaNormal = 4.5;
 constexpr double kAaLarge = 3;
 constexpr double kAaaNormal = 7;
 constexpr double kAaaLarge = 4.5;
-
-// An 8-bit sRGB component as linear light. (Older texts of the guidelines give 0.03928 for the
-// bend; no 8-bit component lies between the two values, so both give the same.)
-double linearComponent(int component)
-{
-    const double value = component / 255.0;
-    return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-}
 
 } // namespace
 

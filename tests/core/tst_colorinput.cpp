@@ -110,18 +110,18 @@ private slots:
         QCOMPARE(pairs, 34);
     }
 
-    // Published coordinates to two decimals: white shows the white point, red and blue the byte
+    // Published coordinates to one decimal: white shows the white point, red and blue the byte
     // order, dark grey the linear foot of the sRGB curve.
     void lab()
     {
         const auto rounded = [](ColorValue color) {
             const Lab lab = toLab(color);
-            return QList<int> {qRound(lab.L * 100), qRound(lab.a * 100), qRound(lab.b * 100)};
+            return QList<int> {qRound(lab.L * 10), qRound(lab.a * 10), qRound(lab.b * 10)};
         };
-        QCOMPARE(rounded(kWhite), QList<int>({10000, 0, 0}));
-        QCOMPARE(rounded(colorValue(255, 0, 0)), QList<int>({5324, 8009, 6720}));
-        QCOMPARE(rounded(colorValue(0, 0, 255)), QList<int>({3230, 7919, -10786}));
-        QCOMPARE(rounded(colorValue(10, 10, 10)), QList<int>({274, 0, 0}));
+        QCOMPARE(rounded(kWhite), QList<int>({1000, 0, 0}));
+        QCOMPARE(rounded(colorValue(255, 0, 0)), QList<int>({532, 801, 672}));
+        QCOMPARE(rounded(colorValue(0, 0, 255)), QList<int>({323, 792, -1079}));
+        QCOMPARE(rounded(colorValue(10, 10, 10)), QList<int>({27, 0, 0}));
     }
 
     void nearest()
