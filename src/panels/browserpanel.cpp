@@ -30,33 +30,34 @@ BrowserPanel::BrowserPanel(const ColorSources &sources, const QString &browserPl
     addAssignment("cmdWebHtml", tr("HTML Color"), {2160, 840, 1335, 375}, "lblWebHtml",
                   {3720, 960, 255, 135}, sources.html);
 
-    m_textColorBox = addCheckBox("chkFG", tr("Text Color"), {4440, 240, 1215, 255});
-    m_backColorBox = addCheckBox("chkBG", tr("Back Color"), {4440, 480, 1215, 255});
-    m_boldBox = addCheckBox("chkBold", tr("Bold"), {4440, 840, 1215, 255});
-    m_italicBox = addCheckBox("chkItalics", tr("Italics"), {4440, 1080, 1215, 255});
-    m_underlineBox = addCheckBox("chkUnderline", tr("Underline"), {4440, 1320, 1215, 255});
+    m_textColorBox = placeControl<QCheckBox>(this, QStringLiteral("chkFG"), {4440, 240, 1215, 255},
+                                             tr("Text Color"));
+    m_backColorBox = placeControl<QCheckBox>(this, QStringLiteral("chkBG"), {4440, 480, 1215, 255},
+                                             tr("Back Color"));
+    m_boldBox = placeControl<QCheckBox>(this, QStringLiteral("chkBold"), {4440, 840, 1215, 255},
+                                        tr("Bold"));
+    m_italicBox = placeControl<QCheckBox>(this, QStringLiteral("chkItalics"),
+                                          {4440, 1080, 1215, 255}, tr("Italics"));
+    m_underlineBox = placeControl<QCheckBox>(this, QStringLiteral("chkUnderline"),
+                                             {4440, 1320, 1215, 255}, tr("Underline"));
 
-    m_sample = new QLineEdit(tr("Text Sample"), this);
-    m_sample->setObjectName(QStringLiteral("txtWebSample"));
-    m_sample->setGeometry(twipsRect({120, 1680, 5535, 765}));
+    m_sample = placeControl<QLineEdit>(this, QStringLiteral("txtWebSample"), {120, 1680, 5535, 765},
+                                       tr("Text Sample"));
     m_sample->setAccessibleName(tr("Sample text"));
     // In the free room between the middle buttons and the sample, which it describes.
-    m_contrast = new ContrastReadout(this);
-    m_contrast->setObjectName(QStringLiteral("lblContrast"));
-    m_contrast->setGeometry(twipsRect({1920, 1230, 2460, 420}));
+    m_contrast = placeControl<ContrastReadout>(this, QStringLiteral("lblContrast"),
+                                               {1920, 1230, 2460, 420});
 
-    auto *writeButton = new QPushButton(tr("View Text Sample in Web Browser"), this);
-    writeButton->setObjectName(QStringLiteral("cmdWriteWeb"));
-    writeButton->setGeometry(twipsRect({360, 2640, 3135, 375}));
-    m_refreshButton = new QPushButton(tr("Refresh Web Page"), this);
-    m_refreshButton->setObjectName(QStringLiteral("cmdRefresh"));
-    m_refreshButton->setGeometry(twipsRect({3600, 2640, 1695, 375}));
+    auto *writeButton
+        = placeControl<QPushButton>(this, QStringLiteral("cmdWriteWeb"), {360, 2640, 3135, 375},
+                                    tr("View Text Sample in Web Browser"));
+    m_refreshButton = placeControl<QPushButton>(this, QStringLiteral("cmdRefresh"),
+                                                {3600, 2640, 1695, 375}, tr("Refresh Web Page"));
     makeLabel(this, QStringLiteral("Label18"), tr("Browser is only linked to Webdask.html"),
               {1200, 3240, 2895, 255});
 
-    m_browser = new BrowserHost(browserPluginPath, this);
-    m_browser->setObjectName(QStringLiteral("brwVRN"));
-    m_browser->setGeometry(twipsRect({120, 3600, 5535, 1335}));
+    m_browser = placeControl<BrowserHost>(this, QStringLiteral("brwVRN"), {120, 3600, 5535, 1335},
+                                          browserPluginPath);
     m_browser->setAccessibleName(tr("Web page preview"));
 
     // The boxes react to their state, so a value set by the program (Reset) runs the same
@@ -74,9 +75,7 @@ BrowserPanel::BrowserPanel(const ColorSources &sources, const QString &browserPl
 void BrowserPanel::addAssignment(const char *name, const QString &caption, QRect buttonTwips,
                                  const char *chipName, QRect chipTwips, ColorPanel *source)
 {
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(QLatin1StringView(name));
-    button->setGeometry(twipsRect(buttonTwips));
+    auto *button = placeControl<QPushButton>(this, QLatin1StringView(name), buttonTwips, caption);
 
     QLabel *chip = makeLabel(this, QLatin1StringView(chipName), QString(), chipTwips);
     chip->setAccessibleName(tr("%1 patch").arg(caption));
@@ -90,14 +89,6 @@ void BrowserPanel::addAssignment(const char *name, const QString &caption, QRect
         setBackColor(chip, m_assigned);
     });
     m_assignments.push_back({source, chip});
-}
-
-QCheckBox *BrowserPanel::addCheckBox(const char *name, const QString &caption, QRect twips)
-{
-    auto *box = new QCheckBox(caption, this);
-    box->setObjectName(QLatin1StringView(name));
-    box->setGeometry(twipsRect(twips));
-    return box;
 }
 
 void BrowserPanel::setPage(const QString &pagePath)

@@ -57,7 +57,6 @@ private:
 
     void addAssignment(const char *name, const QString &caption, QRect buttonTwips,
                        const char *chipName, QRect chipTwips, ColorPanel *source);
-    QCheckBox *addCheckBox(const char *name, const QString &caption, QRect twips);
     void setSampleColors(ColorValue text, ColorValue back);
     void showSampleStyle();
     void reportWriteFailure(int errorNumber);

@@ -34,23 +34,20 @@ HelpPanel::HelpPanel(QWidget *parent)
     m_topics = new QButtonGroup(this);
     m_topics->setObjectName(QStringLiteral("optHelp"));
     for (int index = 0; index < kHelpTopicCount; ++index) {
-        auto *option = new QRadioButton(helpTopicCaption(index), this);
-        option->setObjectName(QStringLiteral("optHelp%1").arg(index));
-        option->setGeometry(twipsRect({120, 960 + 360 * index, 1335, 255}));
-        m_topics->addButton(option, index);
+        m_topics->addButton(placeControl<QRadioButton>(this, QStringLiteral("optHelp%1").arg(index),
+                                                       {120, 960 + 360 * index, 1335, 255},
+                                                       helpTopicCaption(index)),
+                            index);
     }
 
     // A margin in the control colour around the text box: a plain widget rather than an empty
     // label, so that a screen reader passes over it.
-    auto *margin = new QWidget(this);
-    margin->setObjectName(QStringLiteral("Label19"));
-    margin->setGeometry(twipsRect({1560, 960, 4095, 2775}));
+    auto *margin = placeControl<QWidget>(this, QStringLiteral("Label19"), {1560, 960, 4095, 2775});
     margin->setAutoFillBackground(true);
     margin->setBackgroundRole(QPalette::Button);
 
-    m_text = new QPlainTextEdit(this);
-    m_text->setObjectName(QStringLiteral("txtHelpOutput"));
-    m_text->setGeometry(twipsRect({1680, 1080, 3855, 2535}));
+    m_text = placeControl<QPlainTextEdit>(this, QStringLiteral("txtHelpOutput"),
+                                          {1680, 1080, 3855, 2535});
     m_text->setReadOnly(true);
     m_text->setAccessibleName(tr("Help text"));
     m_text->verticalScrollBar()->setAccessibleName(tr("Help text"));

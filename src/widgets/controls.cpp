@@ -63,10 +63,7 @@ void setForeColor(QWidget *widget, ColorValue color)
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QRect twips)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(twipsRect(twips));
-    return label;
+    return placeControl<QLabel>(parent, name, twips, text);
 }
 
 QLabel *makeColorCaption(QWidget *parent, const QString &name, const QString &text,
@@ -81,10 +78,8 @@ QLabel *makeColorCaption(QWidget *parent, const QString &name, const QString &te
 
 QLineEdit *makeReadOnlyBox(QWidget *parent, const QString &name, QRect twips, QLabel *caption)
 {
-    auto *box = new QLineEdit(parent);
+    auto *box = placeControl<QLineEdit>(parent, name, twips);
     caption->setBuddy(box);
-    box->setObjectName(name);
-    box->setGeometry(twipsRect(twips));
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignCenter);
     return box;
@@ -93,10 +88,8 @@ QLineEdit *makeReadOnlyBox(QWidget *parent, const QString &name, QRect twips, QL
 QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twips,
                         const QString &accessibleName)
 {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
+    auto *box = placeControl<QLineEdit>(parent, name, twips);
     box->setAccessibleName(accessibleName);
-    box->setGeometry(twipsRect(twips));
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
     box->setContextMenuPolicy(Qt::NoContextMenu);
@@ -107,10 +100,8 @@ QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twips,
 QScrollBar *makeScrollBar(QWidget *parent, const QString &name, Qt::Orientation orientation,
                           int maximum, QRect twips, const QString &accessibleName)
 {
-    auto *bar = new QScrollBar(orientation, parent);
-    bar->setObjectName(name);
+    auto *bar = placeControl<QScrollBar>(parent, name, twips, orientation);
     bar->setAccessibleName(accessibleName);
-    bar->setGeometry(twipsRect(twips));
     bar->setRange(0, maximum);
     bar->setSingleStep(1);
     bar->setPageStep(1);

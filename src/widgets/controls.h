@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QRect>
 
+#include <utility>
+
 class QAbstractSlider;
 class QLabel;
 class QScrollBar;
@@ -34,6 +36,17 @@ void setBackColor(QWidget *widget, ColorValue color);
 void setForeColor(QWidget *widget, ColorValue color);
 // The back colour a widget shows where nothing covers it.
 ColorValue backColor(const QWidget *widget);
+
+// A new control of type T, made from args with its parent last, named and placed in its parent at
+// a position given in twips.
+template<typename T, typename... Args>
+T *placeControl(QWidget *parent, const QString &name, QRect twips, Args &&...args)
+{
+    auto *control = new T(std::forward<Args>(args)..., parent);
+    control->setObjectName(name);
+    control->setGeometry(twipsRect(twips));
+    return control;
+}
 
 // Control factories: each places the control in its parent at a position given in twips.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QRect twips);

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # The program as an assistive technology sees it, over AT-SPI: every control that shows in the
-# window with each panel open has a name, and each toolbar button's actions ("Toggle", "Press")
+# window with each panel open has a name of its own, and each toolbar button's actions ("Toggle", "Press")
 # open and close its panel and lock the other buttons as a click does; File > Exit ends with 0.
 # Usage, inside an X server and a session bus:
 #   accessibility.py <program folder of the build> <at-spi-bus-launcher>
@@ -67,8 +67,11 @@ try:
         for action in sorted(names):
             act(button, action)
             assert opened(button, panel), f'{button.name} {action}: not opened'
+            # A control without a name of its own is called after its group box.
             unnamed = [c.getRoleName() for c in showing(window)
                        if c.getRoleName() in CONTROLS and not c.name.strip()]
+            unnamed += [c.getRoleName() for c in list(showing(panel))[1:]
+                        if c.getRoleName() in CONTROLS and c.name == panel.name]
             assert not unnamed, f'without a name in "{panel.name}": {", ".join(unnamed)}'
             act(button, action)
             assert opened(button, panel, False), f'{button.name} {action}: not closed'
