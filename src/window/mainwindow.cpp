@@ -37,6 +37,7 @@ constexpr int kClientWidth = 6045;
 ProgramSetup ProgramSetup::installed()
 {
     const QString folder = programFolderPath();
+    // Ended at once, as the exit routine asks and as Qt WebEngine needs (see endProcessAtOnce).
     return {folder, folder + QStringLiteral("/tintora_webview"),
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), endProcessAtOnce};
 }
