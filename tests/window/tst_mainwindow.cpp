@@ -118,6 +118,12 @@ private slots:
             QCOMPARE(button(other)->isEnabled(), other == index);
         QVERIFY(!reset->isEnabled());
         QCOMPARE(QApplication::focusWidget(), focus.isEmpty() ? before : find(focus));
+        // Without the browser plug-in the Web Browser panel says so, once it has painted.
+        const auto fallback = [this] {
+            return find(u"brwVRN"_s)->findChild<QLabel *>();
+        };
+        QTRY_VERIFY(index != 6
+                    || (fallback() && fallback()->text().startsWith(u"No web browser"_s)));
         // A locked button's key does nothing.
         QTest::keyClick((*m_window)->windowHandle(), Qt::Key(Qt::Key_1 + index % 7),
                         Qt::AltModifier);
@@ -130,13 +136,6 @@ private slots:
         for (int other = 1; other <= 7; ++other)
             QVERIFY(button(other)->isEnabled());
         QVERIFY(reset->isEnabled());
-    }
-    // Without the browser plug-in the panel says so, once it has painted.
-    void browserPanelWithoutBrowser()
-    {
-        clickButton(6);
-        QTRY_VERIFY(find(u"brwVRN"_s)->findChild<QLabel *>());
-        QVERIFY(find(u"brwVRN"_s)->findChild<QLabel *>()->text().startsWith(u"No web browser"_s));
     }
     void farewell_data()
     {
