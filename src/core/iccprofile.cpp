@@ -28,9 +28,10 @@ QString Context::takeError()
 
 void Context::keepError(cmsContext context, cmsUInt32Number, const char *text)
 {
-    // The first error is the cause; those after it follow from it.
+    // The first error is the cause; those after it follow from it. An error of LittleCMS's
+    // global context, which is none of ours, carries no Context.
     auto *self = static_cast<Context *>(cmsGetContextUserData(context));
-    if (self->m_error.isEmpty()) {
+    if (self && self->m_error.isEmpty()) {
         self->m_error = QString::fromUtf8(text).trimmed();
         // It ends a sentence of the program's own.
         if (self->m_error.endsWith(u'.'))

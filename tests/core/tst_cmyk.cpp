@@ -90,15 +90,16 @@ private slots:
     }
 
     // A profile below a sub-folder of $XDG_DATA_DIRS is found once, though a link loops back to
-    // its folder; a damaged and an oversized file are skipped, each with a message; the default
-    // comes first, whatever its description.
+    // its folder and another leads to it; a damaged and an oversized file are skipped, each with a
+    // message; the default comes first, whatever its description.
     void findProfiles()
     {
         QTemporaryDir data;
         const QString icc = data.path() + u"/color/icc"_s;
-        QVERIFY(QDir().mkpath(icc + u"/press/sub"_s));
+        QVERIFY(QDir().mkpath(icc + u"/press/sub/more"_s));
         QVERIFY(QFile::copy(kSeed, icc + u"/press/sub/tiny.ICC"_s));
         QVERIFY(QFile::link(icc, icc + u"/press/loop"_s));
+        QVERIFY(QFile::link(icc + u"/press/sub/tiny.ICC"_s, icc + u"/press/sub/more/same.icc"_s));
         QFile damaged(icc + u"/damaged.icc"_s);
         QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("acsp"));
         QFile large(icc + u"/large.icm"_s);
