@@ -2,6 +2,7 @@
 
 #include "core/iccprofile.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QHash>
 #include <QSet>
@@ -136,12 +137,14 @@ bool isDefault(const CmykProfile &profile)
 CmykProfileScan findCmykProfiles(const QStringList &folders)
 {
     CmykProfileScan scan = ProfileScanner(folders).scan();
+    // In the order of the user's language. A collator of its own: the one that
+    // QString::localeAwareCompare keeps is still held when the program ends.
+    const QCollator collator;
     std::sort(scan.profiles.begin(), scan.profiles.end(),
-              [](const CmykProfile &first, const CmykProfile &second) {
+              [&collator](const CmykProfile &first, const CmykProfile &second) {
                   if (isDefault(first) != isDefault(second))
                       return isDefault(first);
-                  const int order
-                      = QString::localeAwareCompare(first.description, second.description);
+                  const int order = collator.compare(first.description, second.description);
                   return order != 0 ? order < 0 : first.path < second.path;
               });
     // Ghostscript's black-only profile has the same description as its PostScript CMYK one.
