@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 namespace Tintora {
 
@@ -30,12 +31,20 @@ void SwatchPicture::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setClipRect(contentsRect());
+    // On a screen at 200 % each picture pixel covers 2 × 2 of the screen's, in the picture's own
+    // colour: smoothing would show and pick blends the picture does not hold.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(contentsRect().topLeft(), m_image);
 }
 
+// The picture pixel drawn on the screen pixel under the pointer. The position names that screen
+// pixel's corner, a fraction of a pixel here at 125 % or 200 %, and the screen shows each of its
+// pixels what the picture holds at its centre.
 QPoint SwatchPicture::innerPoint(const QMouseEvent *event) const
 {
-    return event->position().toPoint() - contentsRect().topLeft();
+    const QPointF centre
+        = event->position() - contentsRect().topLeft() + QPointF(0.5, 0.5) / devicePixelRatio();
+    return {qFloor(centre.x()), qFloor(centre.y())};
 }
 
 void SwatchPicture::mousePressEvent(QMouseEvent *event)
