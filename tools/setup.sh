@@ -9,6 +9,7 @@ packages=(
     libbenchmark-dev libx11-dev libxtst-dev jq
     xvfb xauth xdotool x11-utils x11-xserver-utils
     dbus dbus-session-bus-common at-spi2-core python3-pyatspi
+    qt6-wayland weston python3-pil
     desktop-file-utils appstream dpkg-dev file
     fonts-liberation2 fonts-dejavu-core
 )
