@@ -31,9 +31,8 @@ void SwatchPicture::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setClipRect(contentsRect());
-    // On a screen at 200 % each picture pixel covers 2 × 2 of the screen's, in the picture's own
-    // colour: smoothing would show and pick blends the picture does not hold.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // Unsmoothed, as QPainter draws by default: on a screen at 200 % each picture pixel covers
+    // 2 × 2 of the screen's in its own colour, with no blends the picture does not hold.
     painter.drawImage(contentsRect().topLeft(), m_image);
 }
 
