@@ -5,7 +5,7 @@
 # enabled, or disabled with its reason; nothing else is printed on standard error; File > Exit
 # ends with 0. With QT_QPA_PLATFORM=wayland, all that as a client of a headless Weston, where the
 # Web Browser panel shows its page too; exits with 77 (skipped) where Weston cannot start.
-# Usage, inside an X server and a session bus:
+# Usage, inside a session bus and, for X11, an X server:
 #   accessibility.py <program folder of the build> <at-spi-bus-launcher>
 import contextlib, glob, os, shutil, subprocess, sys, tempfile, time
 import PIL.Image, pyatspi
@@ -59,9 +59,11 @@ if wayland:  # screenshots need --debug and a renderer
         shutil.copy(os.path.join(sys.argv[1], 'libtintora_webview.so'), work)
 launcher = subprocess.Popen([sys.argv[2], '--launch-immediately'])
 # The note on picking: by --verbose on X11; on Wayland that would add the browser's notes.
-program = subprocess.Popen([work + '/tintora'] + ['--verbose'] * (not wayland), stderr=open(
-    work + '/stderr', 'w'), env=dict(os.environ, QT_QPA_PLATFORM='wayland' if wayland else 'xcb',
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', QT_LOGGING_RULES='tintora.screenpicking.info=true' * wayland))
+program = subprocess.Popen(
+    [work + '/tintora'] + ['--verbose'] * (not wayland), stderr=open(work + '/stderr', 'w'),
+    env=dict(os.environ, QT_QPA_PLATFORM='wayland' if wayland else 'xcb',
+             QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1',
+             QT_LOGGING_RULES='tintora.screenpicking.info=true' * wayland))
 try:
     def find_window():
         for app in pyatspi.Registry.getDesktop(0):

@@ -5,7 +5,7 @@
 #     request during its first opening ends the program with 0;
 #  3. without Pantone/bluelist.dat the message box appears, Return dismisses it, the process ends
 #     with a non-zero status and the main window never maps;
-#  4. in 1 and 2 the program prints nothing on standard error.
+#  4. in 1 and 2, also when closed early, the program prints nothing on standard error.
 # Usage (inside an X server, e.g. under xvfb-run): e2e.sh <program folder of the build> <mapwatch>
 set -uo pipefail
 source "$(dirname "$0")/xdriver.sh"
@@ -23,8 +23,8 @@ start_then_choose x "$work/tintora" 2>>"$work/stderr"
 # mapwatch clicks the panel open and reports key=value lines. Chromium refuses the sanitizers.
 if cp "$1/libtintora_webview.so" "$work/" 2>/dev/null && ! ldd "$work/tintora" | grep -q asan; then
     watch() { env -u QTWEBENGINE_DISABLE_SANDBOX "$mapwatch" --browser --settle-ms 500 \
-        --caption "Tintora Systems Management" "$@" -- "$work/tintora"; }
-    report=$(watch 2>>"$work/stderr") && declare $report || fail "the Web Browser panel showed no page"
+        --caption "Tintora Systems Management" "$@" -- "$work/tintora" 2>>"$work/stderr"; }
+    report=$(watch) && declare $report || fail "the Web Browser panel showed no page"
     [[ $main_window_after == "$main_window_before" &&
         $main_window_unmaps$main_window_destroys == 00 ]] ||
         fail "the main window was made anew, unmapped or destroyed when the browser opened"
