@@ -10,6 +10,7 @@ packages=(
     liblcms2-dev libgs-common
     xvfb xauth xdotool x11-utils x11-xserver-utils
     dbus dbus-session-bus-common at-spi2-core python3-pyatspi
+    qt6-wayland weston python3-pil
     desktop-file-utils appstream dpkg-dev file
     fonts-liberation2 fonts-dejavu-core
 )
