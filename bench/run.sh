@@ -294,6 +294,11 @@ watched_runs=$(($(count browser.main_window_after) + $(count early.main_window_a
     echo "| its set-up: CIELAB of the 941 entries, once | $(fmt "$(core BM_NearestSearchSetUp real_time us)" 1) | $(fmt "$(core BM_NearestSearchSetUp cpu_time us)" 1) |"
     echo "| catalogue search by name (\"485\"), 941 names | $(fmt "$(core BM_CatalogSearchByName real_time us)" 1) | $(fmt "$(core BM_CatalogSearchByName cpu_time us)" 1) |"
     echo "| colour parser, one text of each notation in turn | $(fmt "$(core BM_ParseColor real_time us)" 3) | $(fmt "$(core BM_ParseColor cpu_time us)" 3) |"
+    echo "| CMYK of one colour through the SWOP profile, round-trip ΔE included | $(fmt "$(core BM_CmykConvert real_time us)" 2) | $(fmt "$(core BM_CmykConvert cpu_time us)" 2) |"
+    for intent in 0 1 2 3; do
+        echo "| its set-up: reading the profile, three transforms, intent $intent | $(fmt "$(core "BM_CmykConverterSetUp/$intent" real_time us)" 0) | $(fmt "$(core "BM_CmykConverterSetUp/$intent" cpu_time us)" 0) |"
+    done
+    echo "| search of the usual profile folders | $(fmt "$(core BM_CmykProfileScan real_time us)" 0) | $(fmt "$(core BM_CmykProfileScan cpu_time us)" 0) |"
     errors=$(jq -r '.benchmarks[] | select(.error_occurred == true) | "\(.name): \(.error_message)"' \
         "$work/core.json" | sort -u)
     if [[ -n $errors ]]; then

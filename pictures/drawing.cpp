@@ -70,9 +70,11 @@ QFont boldFont(qreal pixelSize, QFont::HintingPreference hinting)
     return font;
 }
 
-QImage transparentImage(int width, int height)
+// Sized in the pixels of a screen at 100 %: a painter on it draws at the given scale.
+QImage transparentImage(int width, int height, int scale)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     return image;
 }
@@ -140,10 +142,10 @@ QString badgeFileName(Badge which, bool grey)
         .arg(QLatin1String(styleOf(which).fileStem), grey ? QStringLiteral("-grey") : QString());
 }
 
-QImage drawBadge(Badge which, bool grey)
+QImage drawBadge(Badge which, bool grey, int scale)
 {
     const BadgeStyle &style = styleOf(which);
-    QImage image = transparentImage(50, 21);
+    QImage image = transparentImage(50, 21, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -176,9 +178,9 @@ QImage drawBadge(Badge which, bool grey)
     return grey ? greyed(image) : image.convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage drawBanner()
+QImage drawBanner(int scale)
 {
-    QImage image = transparentImage(311, 42);
+    QImage image = transparentImage(311, 42, scale);
     const QString words = QStringLiteral("Tintora Systems Management");
     QPainterPath text;
     text.addText(0, 0, boldFont(64, QFont::PreferNoHinting), words);
@@ -210,34 +212,62 @@ QImage drawBanner()
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-QStringList pictureFileNames()
+namespace {
+
+// The pictures drawn anew at each of the screen's scales, at scale 1 under their own names.
+QStringList scalableFileNames()
 {
-    QStringList names = {QStringLiteral("icon.png"), QStringLiteral("banner.png"),
-                         QStringLiteral("swatch-colors.png"), QStringLiteral("swatch-greys.png")};
+    QStringList names = {QStringLiteral("icon.png"), QStringLiteral("banner.png")};
     for (bool grey : {false, true})
         for (Badge badge : allBadges)
             names.append(badgeFileName(badge, grey));
     return names;
 }
 
-QImage drawPicture(const QString &fileName)
+QString scaledFileName(const QString &fileName, int scale)
+{
+    return fileName.chopped(4) + QStringLiteral("@%1x.png").arg(scale);
+}
+
+QImage drawScalable(const QString &fileName, int scale)
 {
     if (fileName == QLatin1String("icon.png"))
-        return drawIcon(32);
+        return drawIcon(32 * scale);
+    if (fileName == QLatin1String("banner.png"))
+        return drawBanner(scale);
+    for (bool grey : {false, true})
+        for (Badge badge : allBadges)
+            if (fileName == badgeFileName(badge, grey))
+                return drawBadge(badge, grey, scale);
+    return {};
+}
+
+} // namespace
+
+QStringList pictureFileNames()
+{
+    QStringList names = scalableFileNames();
+    names += {QStringLiteral("swatch-colors.png"), QStringLiteral("swatch-greys.png")};
+    for (int scale : pictureScales)
+        for (const QString &name : scalableFileNames())
+            names.append(scaledFileName(name, scale));
+    return names;
+}
+
+QImage drawPicture(const QString &fileName)
+{
     for (int size : desktopIconSizes)
         if (fileName == QStringLiteral("icon-%1.png").arg(size))
             return drawIcon(size);
-    if (fileName == QLatin1String("banner.png"))
-        return drawBanner();
     if (fileName == QLatin1String("swatch-colors.png"))
         return drawSpectrum();
     if (fileName == QLatin1String("swatch-greys.png"))
         return drawGreyRamp();
-    for (bool grey : {false, true})
-        for (Badge badge : allBadges)
-            if (fileName == badgeFileName(badge, grey))
-                return drawBadge(badge, grey);
-    return {};
+    for (int scale : pictureScales)
+        for (const QString &name : scalableFileNames())
+            if (fileName == scaledFileName(name, scale))
+                return drawScalable(name, scale);
+    return drawScalable(fileName, 1);
 }
 
 } // namespace Tintora

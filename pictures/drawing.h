@@ -26,10 +26,17 @@ QString preferredFontFamily();
 QImage drawIcon(int size);
 inline constexpr std::array<int, 6> desktopIconSizes = {16, 32, 48, 64, 128, 256};
 QByteArray drawIconSvg();
-QImage drawBanner();
-QImage drawBadge(Badge which, bool grey);
+// Scale 2 draws the picture at twice the pixels for a screen at 200 %, and so on.
+QImage drawBanner(int scale = 1);
+QImage drawBadge(Badge which, bool grey, int scale = 1);
 QImage drawSpectrum();
 QImage drawGreyRamp();
+
+// Besides each picture "name.png" that holds text or curves, the program embeds "name@2x.png" and
+// "name@3x.png" drawn at those scales: Qt takes the file for the screen's scale, and shrinks it
+// for the scales between (125 % and 150 % from the @2x file), which keeps the edges sharp. The
+// swatch pictures have none: the program shows each of their pixels as a block of the screen's.
+inline constexpr std::array<int, 2> pictureScales = {2, 3};
 
 // Every picture file the program embeds, the icon files installed for the desktop ("icon-16.png"
 // and up), and the picture drawn for any of these names (a null image for an unknown name).

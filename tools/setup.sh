@@ -7,8 +7,10 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
     libbenchmark-dev libx11-dev libxtst-dev jq
+    liblcms2-dev libgs-common
     xvfb xauth xdotool x11-utils x11-xserver-utils
     dbus dbus-session-bus-common at-spi2-core python3-pyatspi
+    qt6-wayland weston python3-pil
     desktop-file-utils appstream dpkg-dev file
     fonts-liberation2 fonts-dejavu-core
 )

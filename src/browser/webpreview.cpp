@@ -1,6 +1,7 @@
 #include "browser/webpreview.h"
 
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QQuickWindow>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -9,6 +10,21 @@
 #include <unistd.h>
 
 namespace Tintora {
+
+namespace {
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+// Without OpenGL, which the plug-in declines on purpose (see prepareChromium), Qt WebEngine warns
+// that it found none, on X11 and on Wayland alike.
+void withoutOpenGlWarning(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtWarningMsg
+        || message.trimmed() != QLatin1StringView("No suitable graphics backend found"))
+        qtMessageHandler(type, context, message);
+}
+
+} // namespace
 
 void LocalOnlyInterceptor::interceptRequest(QWebEngineUrlRequestInfo &info)
 {
@@ -92,8 +108,12 @@ void WebPreviewFactory::prepareChromium()
     // and without anything from the network. Chromium then allows one browser per process, which
     // is all the program makes, and cannot shut down cleanly: the program never asks it to, it
     // ends its process. Flags set by the user are left as they are.
+    // Chromium's log stays off, but for fatal errors, unless the user asks for Qt WebEngine's
+    // notes (--verbose, or QT_LOGGING_RULES): its errors about a single process are expected.
+    const bool notes = QLoggingCategory("qt.webenginecontext").isInfoEnabled();
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--single-process");
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+                notes ? "--single-process" : "--single-process --log-level=3");
     // The page is drawn in software, Chromium's part and Qt Quick's alike. With OpenGL, the view
     // would make Qt turn the main window into an OpenGL window: Qt destroys the window and makes a
     // new one, which blinks, may move, and loses what was sent to the old one (a close request).
@@ -104,6 +124,8 @@ void WebPreviewFactory::prepareChromium()
     // X11 OpenGL support is not loaded yet and can be declined.
     if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
+    if (!notes && !qtMessageHandler)
+        qtMessageHandler = qInstallMessageHandler(withoutOpenGlWarning);
 }
 
 } // namespace Tintora

@@ -1,18 +1,13 @@
 #include "core/catalogloader.h"
 
 #include "core/catalogreader.h"
-#include "core/filedescriptor.h"
 #include "core/numericvalue.h"
 #include "core/programfolder.h"
+#include "core/regularfile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <array>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 
 namespace Tintora {
 
@@ -78,44 +73,6 @@ CatalogLoadResult checkList(const CatalogFile &file, const QStringList &items)
     return {};
 }
 
-enum class FileRead { Read, Unreadable, TooLarge };
-
-// Reads a regular file whole, or refuses it. Opened without waiting, so that a FIFO in place of
-// the file cannot block; a FIFO, a device or a folder is then refused as unreadable. The size the
-// file reports is only a hint (a file may grow while it is read), so the reading stops one byte
-// past the limit whatever the file holds.
-FileRead readRegularFile(const QString &path, QByteArray &bytes)
-{
-    const FileDescriptor file(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat status = {};
-    if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
-        return FileRead::Unreadable;
-    if (status.st_size > kMaxCatalogFileSize)
-        return FileRead::TooLarge;
-
-    bytes.resize(std::max<qsizetype>(status.st_size + 1, 4096));
-    qsizetype filled = 0;
-    for (;;) {
-        if (filled == bytes.size()) {
-            if (filled > kMaxCatalogFileSize)
-                return FileRead::TooLarge;
-            bytes.resize(std::min(2 * filled, kMaxCatalogFileSize + 1));
-        }
-        const ssize_t count
-            = ::read(file.get(), bytes.data() + filled, size_t(bytes.size() - filled));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return FileRead::Unreadable;
-        if (count == 0)
-            break;
-        filled += count;
-    }
-    bytes.truncate(filled);
-    return FileRead::Read;
-}
-
 } // namespace
 
 CatalogLoadResult loadCatalog(const QString &programFolder, const QString &pagePath)
@@ -147,7 +104,7 @@ CatalogLoadResult loadCatalog(const QString &programFolder, const QString &pageP
     for (const CatalogFile &file : files) {
         QByteArray bytes;
         switch (readRegularFile(resolveBelow(programFolder, QStringLiteral("Pantone/") + file.name),
-                                bytes)) {
+                                kMaxCatalogFileSize, bytes)) {
         case FileRead::Read:
             break;
         case FileRead::Unreadable:

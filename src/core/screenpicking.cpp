@@ -5,17 +5,29 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLoggingCategory>
 #include <QPixmap>
 #include <QScreen>
 
 namespace Tintora {
 
+namespace {
+
+// --verbose (or QT_LOGGING_RULES) tells how Pick Colour from Screen works on this desktop.
+Q_LOGGING_CATEGORY(lcScreenPicking, "tintora.screenpicking", QtWarningMsg)
+
+} // namespace
+
 ScreenPickSupport screenPickSupport()
 {
     const bool waylandSession = qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
         || qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1StringView("wayland");
-    return screenPickSupport(QGuiApplication::platformName(), waylandSession,
-                             QDBusConnection::sessionBus());
+    const ScreenPickSupport support = screenPickSupport(
+        QGuiApplication::platformName(), waylandSession, QDBusConnection::sessionBus());
+    const char *const how[] = {"reads the screen", "asks the desktop portal", "is disabled:"};
+    qCInfo(lcScreenPicking).noquote()
+        << "Pick Colour from Screen" << how[int(support.method)] << support.reason;
+    return support;
 }
 
 ScreenPickSupport screenPickSupport(QStringView platformName, bool waylandSession,

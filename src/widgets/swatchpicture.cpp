@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 namespace Tintora {
 
@@ -30,12 +31,19 @@ void SwatchPicture::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setClipRect(contentsRect());
+    // Unsmoothed, as QPainter draws by default: on a screen at 200 % each picture pixel covers
+    // 2 × 2 of the screen's in its own colour, with no blends the picture does not hold.
     painter.drawImage(contentsRect().topLeft(), m_image);
 }
 
+// The picture pixel drawn on the screen pixel under the pointer. The position names that screen
+// pixel's corner, a fraction of a pixel here at 125 % or 200 %, and the screen shows each of its
+// pixels what the picture holds at its centre.
 QPoint SwatchPicture::innerPoint(const QMouseEvent *event) const
 {
-    return event->position().toPoint() - contentsRect().topLeft();
+    const QPointF centre
+        = event->position() - contentsRect().topLeft() + QPointF(0.5, 0.5) / devicePixelRatio();
+    return {qFloor(centre.x()), qFloor(centre.y())};
 }
 
 void SwatchPicture::mousePressEvent(QMouseEvent *event)

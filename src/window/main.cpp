@@ -1,3 +1,4 @@
+#include "window/commandline.h"
 #include "window/mainwindow.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Tintora::setVerbose(Tintora::parseCommandLine(QApplication::arguments()).verbose);
     // The organisation and application names place the user's data folder; the desktop file name
     // lets the desktop match the window to the launcher and its icon.
     QApplication::setOrganizationName(QStringLiteral("Tintora Systems"));

@@ -14,6 +14,9 @@
 #include "window/splashwindow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStandardPaths>
@@ -65,7 +68,9 @@ MainWindow::MainWindow(ProgramSetup setup)
     connect(m_toolbar, &PanelToolbar::buttonClick, this, &MainWindow::togglePanel);
 
     QLabel *banner = makeLabel(client, QStringLiteral("Image1"), QString(), {120, 480, 5895, 495});
-    banner->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.png")));
+    // The picture drawn for the screen's scale (banner@2x.png at 200 %), stretched to the label.
+    banner->setPixmap(QPixmap(
+        qt_findAtNxFile(QStringLiteral(":/pictures/banner.png"), qGuiApp->devicePixelRatio())));
     banner->setAccessibleName(tr("Tintora Systems Management"));
     banner->setScaledContents(true);
 

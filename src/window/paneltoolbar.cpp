@@ -26,13 +26,14 @@ constexpr ButtonPicture kPictures[] = {
     {"help", QT_TRANSLATE_NOOP("Tintora::PanelToolbar", "Help")},
 };
 
+// From files, so that the icon also takes the pictures drawn for the screen's scale (@2x, @3x).
 QIcon badgeIcon(const char *name)
 {
     QIcon icon;
-    icon.addPixmap(QPixmap(QStringLiteral(":/pictures/badge-%1.png").arg(QLatin1String(name))),
-                   QIcon::Normal);
-    icon.addPixmap(QPixmap(QStringLiteral(":/pictures/badge-%1-grey.png").arg(QLatin1String(name))),
-                   QIcon::Disabled);
+    icon.addFile(QStringLiteral(":/pictures/badge-%1.png").arg(QLatin1String(name)), {},
+                 QIcon::Normal);
+    icon.addFile(QStringLiteral(":/pictures/badge-%1-grey.png").arg(QLatin1String(name)), {},
+                 QIcon::Disabled);
     return icon;
 }
 

@@ -1,11 +1,14 @@
 #!/usr/bin/python3
 # The program as an assistive technology sees it, over AT-SPI: every control that shows in the
-# window with each panel open has a name of its own, and each toolbar button's actions ("Toggle", "Press")
-# open and close its panel and lock the other buttons as a click does; File > Exit ends with 0.
-# Usage, inside an X server and a session bus:
+# window with each panel open has a name of its own, and each toolbar button's actions ("Toggle",
+# "Press") open and close its panel and lock the other buttons as a click does; Pick Colour from
+# Screen is enabled, or disabled with its reason; nothing else is printed on standard error; File >
+# Exit ends with 0. With QT_QPA_PLATFORM=wayland, all that as a client of a headless Weston, where
+# the Web Browser panel shows its page too; exits with 77 (skipped) where Weston cannot start.
+# Usage, inside a session bus and, for X11, an X server:
 #   accessibility.py <program folder of the build> <at-spi-bus-launcher>
-import contextlib, os, shutil, subprocess, sys, tempfile, time
-import pyatspi
+import contextlib, glob, os, shutil, subprocess, sys, tempfile, time
+import PIL.Image, pyatspi
 from gi.repository import GLib
 
 CONTROLS = {'push button', 'toggle button', 'check box', 'radio button', 'scroll bar', 'text',
@@ -35,13 +38,32 @@ def act(accessible, name):
     accessible.queryAction().doAction(actions(accessible)[name])
 
 
-# A program folder of its own, without the browser plug-in: Chromium refuses the sanitizers,
-# and the page in the browser is the page's own business.
-work = tempfile.mkdtemp()
+def page_shown():  # the page's white back fills more than the sample's box alone
+    subprocess.run(['weston-screenshooter'], cwd=work, timeout=20, stdout=subprocess.DEVNULL)
+    shot = PIL.Image.open(max(glob.glob(work + '/wayland-screenshot*'), key=os.path.getmtime))
+    return list(shot.convert('RGB').getdata()).count((255, 255, 255)) > 30000
+
+
+# A program folder of its own, also the session's runtime folder. On X11 without the browser
+# plug-in, whose page is the page's own business; Chromium refuses the sanitizers.
+work = os.environ['XDG_RUNTIME_DIR'] = tempfile.mkdtemp()
 subprocess.run(['cp', '-r', 'tintora', 'Pantone', 'Webdask', work], cwd=sys.argv[1], check=True)
+wayland = os.environ.get('QT_QPA_PLATFORM') == 'wayland'
+if wayland:  # screenshots need --debug and a renderer
+    weston = subprocess.Popen(['weston', '--backend=headless-backend.so', '--use-pixman', '--debug',
+                               '--socket=e2e', '--idle-time=0'], stderr=subprocess.DEVNULL)
+    if not wait_until(lambda: os.path.exists(work + '/e2e'), 10):
+        sys.exit(print('SKIP: weston --backend=headless-backend.so did not start') or 77)
+    os.environ['WAYLAND_DISPLAY'] = 'e2e'
+    if b'asan' not in subprocess.run(['ldd', work + '/tintora'], capture_output=True).stdout:
+        shutil.copy(os.path.join(sys.argv[1], 'libtintora_webview.so'), work)
 launcher = subprocess.Popen([sys.argv[2], '--launch-immediately'])
-program = subprocess.Popen([os.path.join(work, 'tintora')], env=dict(
-    os.environ, QT_QPA_PLATFORM='xcb', QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1'))
+# The note on picking: by --verbose on X11; on Wayland that would add the browser's notes.
+program = subprocess.Popen(
+    [work + '/tintora'] + ['--verbose'] * (not wayland), stderr=open(work + '/stderr', 'w'),
+    env=dict(os.environ, QT_QPA_PLATFORM='wayland' if wayland else 'xcb',
+             QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1',
+             QT_LOGGING_RULES='tintora.screenpicking.info=true' * wayland))
 try:
     def find_window():
         for app in pyatspi.Registry.getDesktop(0):
@@ -73,13 +95,23 @@ try:
             unnamed += [c.getRoleName() for c in list(showing(panel))[1:]
                         if c.getRoleName() in CONTROLS and c.name == panel.name]
             assert not unnamed, f'without a name in "{panel.name}": {", ".join(unnamed)}'
+            assert not (wayland and os.path.exists(work + '/libtintora_webview.so') and button.name
+                        == 'Web Browser' and not wait_until(page_shown, 30)), 'no page in the browser'
             act(button, action)
             assert opened(button, panel, False), f'{button.name} {action}: not closed'
 
+    pick = pyatspi.findDescendant(window, lambda a: a.name == 'Pick Colour from Screen')
+    note, *rest = open(work + '/stderr').read().splitlines() or ['']
+    assert not rest, 'on standard error: ' + '\n'.join(rest)
+    how, _, reason = note.partition(' is disabled: ')
+    assert how.startswith('tintora.screenpicking: Pick Colour from Screen') and pick.getState(
+    ).contains(pyatspi.STATE_ENABLED) == (not reason), note or 'no note on picking'
     with contextlib.suppress(GLib.GError):  # the program ends before it answers
         act(pyatspi.findDescendant(window, lambda a: a.name == 'Exit'), 'Press')
     assert program.wait(30) == 0, 'File > Exit ended with a non-zero status'
 finally:
     program.kill()
     launcher.terminate()
-    shutil.rmtree(work)
+    if wayland:
+        weston.terminate()
+    shutil.rmtree(work, ignore_errors=True)  # Weston may still be removing its socket

@@ -4,7 +4,8 @@
 #  2. the Web Browser panel shows its page without making the main window anew, and a close
 #     request during its first opening ends the program with 0;
 #  3. without Pantone/bluelist.dat the message box appears, Return dismisses it, the process ends
-#     with a non-zero status and the main window never maps.
+#     with a non-zero status and the main window never maps;
+#  4. in 1 and 2, also when closed early, the program prints nothing on standard error.
 # Usage (inside an X server, e.g. under xvfb-run): e2e.sh <program folder of the build> <mapwatch>
 set -uo pipefail
 source "$(dirname "$0")/xdriver.sh"
@@ -14,13 +15,15 @@ trap 'stop_program; rm -rf "$work"' EXIT
 cp -r "$1"/{tintora,Pantone,Webdask} "$work/"
 mapwatch=$2
 export QT_QPA_PLATFORM=xcb
+# A runtime folder (mode 0700) as in a desktop session, where Qt would warn without it.
+export XDG_RUNTIME_DIR=$work
 
-start_then_choose x "$work/tintora"
+start_then_choose x "$work/tintora" 2>>"$work/stderr"
 
 # mapwatch clicks the panel open and reports key=value lines. Chromium refuses the sanitizers.
 if cp "$1/libtintora_webview.so" "$work/" 2>/dev/null && ! ldd "$work/tintora" | grep -q asan; then
     watch() { env -u QTWEBENGINE_DISABLE_SANDBOX "$mapwatch" --browser --settle-ms 500 \
-        --caption "Tintora Systems Management" "$@" -- "$work/tintora"; }
+        --caption "Tintora Systems Management" "$@" -- "$work/tintora" 2>>"$work/stderr"; }
     report=$(watch) && declare $report || fail "the Web Browser panel showed no page"
     [[ $main_window_after == "$main_window_before" &&
         $main_window_unmaps$main_window_destroys == 00 ]] ||
@@ -31,6 +34,8 @@ if cp "$1/libtintora_webview.so" "$work/" 2>/dev/null && ! ldd "$work/tintora" |
             fail "a close request $delay ms after the click did not end the program with 0"
     done
 fi
+
+[[ ! -s $work/stderr ]] || fail "the program printed on standard error: $(<"$work/stderr")"
 
 rm "$work/Pantone/bluelist.dat"
 "$work/tintora" &

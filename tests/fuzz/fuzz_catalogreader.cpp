@@ -4,6 +4,8 @@
 #include "core/catalogreader.h"
 #include "core/numericvalue.h"
 
+#include "require.h"
+
 #include <QRegularExpression>
 #include <QStringEncoder>
 
@@ -14,12 +16,6 @@ using namespace Tintora;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void require(bool condition, const char *what)
-{
-    if (!condition)
-        qFatal("invariant broken: %s", what);
-}
 
 // Without quotes the rules are plain: the file decoded whole (its first byte order mark
 // dropped), lines of blanks dropped (a CR LF read as two breaks only adds one), the other lines

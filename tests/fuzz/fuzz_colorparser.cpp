@@ -4,17 +4,9 @@
 #include "core/catalogsearch.h"
 #include "core/colorparser.h"
 
+#include "require.h"
+
 using namespace Tintora;
-
-namespace {
-
-void require(bool condition, const char *what)
-{
-    if (!condition)
-        qFatal("invariant broken: %s", what);
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

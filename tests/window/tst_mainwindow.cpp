@@ -2,6 +2,7 @@
 
 #include "core/colordifference.h"
 #include "widgets/controls.h"
+#include "widgets/swatchpicture.h"
 #include "window/paneltoolbar.h"
 #include "window/splashwindow.h"
 
@@ -10,6 +11,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -290,6 +292,31 @@ private slots:
         QCOMPARE(number->toolTip(), u"Exact match"_s);
     }
 
+    // On a screen at 200 % (tst_mainwindow_200): the toolbar's badges, grey and not, and the banner
+    // from their pictures drawn for that scale; a press on any screen pixel of the spectrum picks
+    // what that pixel shows, which is the picture pixel in its 2 × 2 block, unblended.
+    void highDpi()
+    {
+        if ((*m_window)->devicePixelRatio() != 2)
+            QSKIP("Needs a screen at 200 %");
+        const QString file = TINTORA_SOURCE_DIR u"/tests/window/pictures/top@2x.png"_s;
+        const QImage top = TestSupport::windowPicture(**m_window, 5).copy(0, 0, 806, 170);
+        QVERIFY2(TestSupport::pictureDifference(top, QImage(file)).isEmpty(), qPrintable(file));
+        clickButton(5);
+        auto *spectrum = find<SwatchPicture>(u"picTintora"_s);
+        const QImage shown = spectrum->grab().toImage();
+        const QPoint inner = spectrum->contentsRect().topLeft();
+        for (int d = 0; d < 40; ++d) {
+            const QPointF at = inner + QPointF(d, d) / 2;
+            QMouseEvent press(QEvent::MouseButtonPress, at, spectrum->mapToGlobal(at),
+                              Qt::LeftButton, Qt::LeftButton, {});
+            QApplication::sendEvent(spectrum, &press);
+            const QRgb pixel = shown.pixel(inner * 2 + QPoint(d, d));
+            QCOMPARE(pixel, spectrum->image().pixel(d / 2, d / 2));
+            QCOMPARE(backColor(find(u"txtColor"_s)),
+                     colorValue(qRed(pixel), qGreen(pixel), qBlue(pixel)));
+        }
+    }
     void pickFromScreen_data()
     {
         QTest::addColumn<QString>("user"); // xdotool's arguments
