@@ -3,6 +3,7 @@
 
 #include "core/catalogsearch.h"
 #include "core/colordifference.h"
+#include "core/colorfinder.h"
 #include "core/colorparser.h"
 #include "core/qbcolors.h"
 
@@ -12,11 +13,20 @@
 #include <tuple>
 
 using namespace Tintora;
+using namespace Qt::StringLiterals;
 using enum Tintora::Notation;
 
 namespace {
 
 constexpr int kNoColor = -1;
+// Added to a colour: the text's alpha was dropped, the colour was brought into sRGB.
+constexpr int kAlpha = 1 << 24;
+constexpr int kMapped = 1 << 25;
+
+int flagged(const ParsedColor &parsed)
+{
+    return parsed.color | (parsed.alphaDropped ? kAlpha : 0) | (parsed.gamutMapped ? kMapped : 0);
+}
 
 // Colours as style sheets write them, 0xRRGGBB.
 constexpr int web(int rgb)
@@ -43,7 +53,7 @@ constexpr std::tuple<Notation, const char *, int> kCases[] = {
     {None, "rgb(33.3%, 255, 0)", web(0x55FF00)}, {None, "rgb(256,0,0)", kNoColor},
     {None, "rgb(100.1%,0,0)", kNoColor}, {None, "rgb(1.5,2,3)", kNoColor},
     {None, "rgb(1,2)", kNoColor}, {None, "rgb(1,,2,3)", kNoColor}, {None, "rgb(1 2, 3)", kNoColor},
-    {None, "rgb(1,2,3", kNoColor}, {None, "rgba(1,2,3,1)", kNoColor},
+    {None, "rgb(1,2,3", kNoColor},
     {Rgb, "hsl(200, 60%, 50%)", web(0x3399CC)}, {None, "HSL(-160,60%,50%)", web(0x3399CC)},
     {None, "hsl(560 60% 50%)", web(0x3399CC)}, {None, "hsl(0, 0%, 30%)", web(0x4D4D4D)},
     {None, "hsl(0.5, 100%, 50%)", web(0xFF0200)}, {None, "hsl(200, 60, 50)", kNoColor},
@@ -53,6 +63,37 @@ constexpr std::tuple<Notation, const char *, int> kCases[] = {
     // Clipboard text: the unambiguous forms, then hex, three components, a colour value.
     {Any, "123456", web(0x123456)}, {Any, "1 2 3", web(0x010203)}, {Any, "13408563", web(0x3399CC)},
     {Any, "255", web(0xFF0000)}, {Any, "olive", web(0x808000)}, {Any, "hello", kNoColor},
+    // Style sheets' forms: alpha after a comma or a slash, dropped below 1; "none" is 0, in the
+    // blank-separated form only; hue units; a slash needs its operand and no commas around.
+    {None, "rgb(51 153 204 / 50%)", web(0x3399CC) | kAlpha},
+    {None, "rgba(51,153,204,1)", web(0x3399CC)}, {None, "rgb(none 153 204)", web(0x0099CC)},
+    {None, "hsla(200, 60%, 50%, .5)", web(0x3399CC) | kAlpha},
+    {None, "hsl(200 60 50/none)", web(0x3399CC) | kAlpha}, {None, "rgb(none, 153, 204)", kNoColor},
+    {None, "rgb(51 153 204 /)", kNoColor}, {None, "rgb(51, 153, 204 / 1)", kNoColor},
+    {None, "rgb(51 153 / 204)", kNoColor}, {None, "hsl(200 60% 50% / 1.5)", kNoColor},
+    {None, "hsl(0.5turn 60% 50%)", web(0x33CCCC)}, {None, "hsl(200grad, 60%, 50%)", web(0x33CCCC)},
+    {None, "hsl(3.1416RAD 60% 50%)", web(0x33CCCC)}, {None, "hsl(-160deg 60% 50%)", web(0x3399CC)},
+    {None, "hsl(200deg, 60, 50%)", kNoColor}, {None, "hsl(200turns 60% 50%)", kNoColor},
+    {None, "hwb(200 20% 20%)", web(0x3399CC)}, {None, "hwb(200, 20%, 20%)", kNoColor},
+    // CIELAB and OKLab: sRGB red as published, white at 100%, none for a missing component,
+    // lightness within range, no negative chroma; beyond sRGB mapped, not clipped, to white.
+    {None, "lab(54.29 80.8 69.89)", web(0xFF0000)}, {None, "lab(100% 0 0)", kWhite},
+    {None, "lch(54.29% 106.84 40.86deg)", web(0xFF0000)}, {None, "lab(50 none 0)", web(0x777777)},
+    {None, "lab(101 0 0)", kNoColor}, {None, "lab(50, 0, 0)", kNoColor},
+    {None, "oklab(0.62796 0.22486 0.12585)", web(0xFF0000)},
+    {None, "oklch(0.62796 0.25768 29.23)", web(0xFF0000)},
+    {None, "oklch(45.2% 78.3% 264.05)", web(0x0000FF)}, {None, "oklch(0.5 -0.1 0)", kNoColor},
+    {None, "oklch(1 0.3 0)", kWhite | kMapped}, {None, "OKLAB(1.1 0 0)", kNoColor},
+    // Hexadecimal with alpha; 0x with six digits in HTML order, with eight a colour value.
+    {Html, "#39CF", web(0x3399CC)}, {None, "#3399CC80", web(0x3399CC) | kAlpha},
+    {None, "#3399CC8", kNoColor}, {Decimal, "0x3399cc", web(0x3399CC)},
+    {None, "0X00CC9933", web(0x3399CC)}, {None, "0xFF3399CC", kNoColor}, {None, "0x39C", kNoColor},
+    // A declaration or line gives its first colour: not an address, key, class or variable.
+    {None, "color: #1e90ff;", web(0x1E90FF)},
+    {Html, "--brand: oklch(62.8% 0.25768 29.23);", web(0xFF0000)},
+    {None, "background: url(#fff) tan", web(0xD2B48C)},
+    {Rgb, ".red { black: $tan; color: Navy }", web(0x000080)},
+    {None, "it is blue-green", kNoColor}, {None, "&#160;", kNoColor},
 };
 // clang-format on
 
@@ -66,10 +107,32 @@ private slots:
     void parse()
     {
         for (const auto &[notation, text, expected] : kCases) {
-            const int color = parseColor(QString::fromUtf8(text), notation).value_or(kNoColor);
+            const auto parsed = parseColorText(QString::fromUtf8(text), notation);
+            const int color = parsed ? flagged(*parsed) : kNoColor;
             QVERIFY2(
                 color == expected,
                 qPrintable(QString::asprintf("%s in box %d gives %d", text, int(notation), color)));
+        }
+    }
+
+    // Every colour of a text in order, none from a class, variable, address, character reference
+    // or longer word, at most kMaxColorsFound; a box takes the first of a text within its limit.
+    void findInText()
+    {
+        const FoundColors found
+            = findColors(u".red { color: #F00; background: url(#fff) linear-gradient(steelblue, "
+                         "rgb(0 0 255 / 50%)) }\n$tan: 0x00FF00 &#160; red-orange Navy"_s);
+        QList<int> colors;
+        for (const ParsedColor &color : found.colors)
+            colors.append(flagged(color));
+        QCOMPARE(colors,
+                 QList<int>({web(0xFF0000), web(0x4682B4), web(0x0000FF) | kAlpha, web(0x00FF00),
+                             web(0x000080)}));
+        const FoundColors many = findColors(u"red "_s.repeated(kMaxColorsFound + 1));
+        QVERIFY(!found.truncated && many.truncated && many.colors.size() == kMaxColorsFound);
+        for (const qsizetype length : {kMaxColorTextLength, kMaxColorTextLength + 1}) {
+            const QString text = u"red"_s + QString(length - 4, u' ') + u'x';
+            QCOMPARE(parseColor(text, None).has_value(), length == kMaxColorTextLength);
         }
     }
 

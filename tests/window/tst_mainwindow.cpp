@@ -224,6 +224,9 @@ private slots:
             << 2 << u"txtPantoneNum"_s << u"485"_s << u"txtPantoneNum=485 C"_s;
         QTest::newRow("nearest qb color")
             << 1 << u"txtHTMLqb"_s << u"#3399CC"_s << u"txtQBnum~not the same"_s;
+        QTest::newRow("alpha dropped, mapped into sRGB")
+            << 3 << u"txtHTML"_s << u"oklch(70% 0.4 150 / 50%)"_s
+            << u"txtHTML~transparency;txtHTML~outside sRGB"_s;
         QTest::newRow("no colour in help")
             << 7 << QString() << u"red"_s << u"!mnuEditCopy;!mnuEditPaste"_s;
     }
