@@ -1,11 +1,14 @@
-// Micro-benchmarks of taking a colour in: the nearest catalogue entry by CIEDE2000, the
-// catalogue search by name and the colour parser. Part of bench_core.
+// Micro-benchmarks of taking a colour in and giving it out: the nearest catalogue entry by
+// CIEDE2000, the catalogue search by name, the colour parser and finder, and every notation of a
+// colour. Part of bench_core.
 
 #include "core/catalog.h"
 #include "core/catalogreader.h"
 #include "core/catalogsearch.h"
 #include "core/colordifference.h"
+#include "core/colorfinder.h"
 #include "core/colorparser.h"
+#include "core/notations.h"
 
 #include <benchmark/benchmark.h>
 
@@ -106,8 +109,72 @@ void BM_ParseColor(benchmark::State &state)
         state.SkipWithError("rgb(51, 153, 204) did not read as 13408563");
 }
 
+// Every row of the colour window for one colour, the nearest catalogue entry among the 941
+// shipped ones included; the CMYK row's text comes from elsewhere.
+void BM_NotationRows(benchmark::State &state)
+{
+    const QList<Tintora::ColorValue> catalogue = shippedColors();
+    const QStringList names = shippedList("pantonelist.dat");
+    const Tintora::NearestColorSearch search(catalogue);
+    const Tintora::CatalogNames catalog {&search, &names};
+    const auto colors = randomColors();
+    std::size_t next = 0;
+    QList<Tintora::NotationRow> rows;
+    for (auto _ : state) {
+        rows = Tintora::notationRows(colors[next], catalog);
+        next = (next + 1) % colors.size();
+        benchmark::DoNotOptimize(rows);
+    }
+    if (rows.size() != int(Tintora::ColorNotation::Catalog) + 1 || rows.last().text.isEmpty())
+        state.SkipWithError("A row is missing");
+}
+
+// Each form that style sheets added, parsed as pasted; the last is mapped into sRGB.
+const std::array<QString, 8> kStyleSheetForms {QStringLiteral("rgb(51 153 204 / 50%)"),
+                                               QStringLiteral("hsla(200, 60%, 50%, 0.5)"),
+                                               QStringLiteral("hwb(200 20% 20%)"),
+                                               QStringLiteral("lab(59.19 -16.95 -35.28)"),
+                                               QStringLiteral("oklch(64.75% 0.11866 235.02)"),
+                                               QStringLiteral("#3399CC80"),
+                                               QStringLiteral("color: #1e90ff;"),
+                                               QStringLiteral("oklch(0.7 0.4 150)")};
+
+void BM_ParseStyleSheetForm(benchmark::State &state)
+{
+    const QString &text = kStyleSheetForms[std::size_t(state.range(0))];
+    state.SetLabel(text.toStdString());
+    std::optional<Tintora::ParsedColor> color;
+    for (auto _ : state) {
+        color = Tintora::parseColorText(text, Tintora::Notation::Any);
+        benchmark::DoNotOptimize(color);
+    }
+    if (!color)
+        state.SkipWithError("The form was refused");
+}
+
+// Every colour of a style sheet of about 100 KiB, as a palette import reads it.
+void BM_FindColorsInStyleSheet(benchmark::State &state)
+{
+    const QString rule = QStringLiteral(
+        ".button-primary:hover { color: #1e90ff; border: 1px solid rgb(51 153 204 / 50%);\n"
+        "  background: url(images/bg.png) linear-gradient(to right, oklch(0.7 0.1 240), white); "
+        "font: 12px/1.5 sans-serif; }\n");
+    const QString sheet = rule.repeated(100 * 1024 / rule.size());
+    Tintora::FoundColors found;
+    for (auto _ : state) {
+        found = Tintora::findColors(sheet);
+        benchmark::DoNotOptimize(found);
+    }
+    state.SetBytesProcessed(state.iterations() * sheet.size() * qsizetype(sizeof(QChar)));
+    if (found.colors.size() != 4 * (sheet.size() / rule.size()))
+        state.SkipWithError("Not every colour was found");
+}
+
 } // namespace
 
+BENCHMARK(BM_NotationRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ParseStyleSheetForm)->DenseRange(0, int(kStyleSheetForms.size()) - 1);
+BENCHMARK(BM_FindColorsInStyleSheet)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NearestCatalogEntry)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NearestSearchSetUp)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CatalogSearchByName)->Unit(benchmark::kMicrosecond);

@@ -331,13 +331,18 @@ bool inSrgbGamut(const Srgb &rgb)
 
 Srgb gamutMap(const Srgb &rgb)
 {
-    if (inSrgbGamut(rgb))
-        return rgb;
-    Lch current = toPolar(rgbToOklab(rgb));
+    return inSrgbGamut(rgb) ? rgb : gamutMap(toPolar(rgbToOklab(rgb)));
+}
+
+Srgb gamutMap(const Lch &oklch)
+{
+    Lch current = oklch;
     if (current.L >= 1)
         return {1, 1, 1};
     if (current.L <= 0)
         return {0, 0, 0};
+    if (const Srgb rgb = oklabToRgb(fromPolar(current)); inSrgbGamut(rgb))
+        return rgb;
 
     constexpr double justNoticeable = 0.02;
     constexpr double epsilon = 0.0001;

@@ -110,5 +110,8 @@ bool inSrgbGamut(const Srgb &rgb);
 // OKLCH lightness and hue, it lowers the chroma until clipping the rest changes the colour by
 // less than a just noticeable difference. A colour inside sRGB stays as it is.
 Srgb gamutMap(const Srgb &rgb);
+// The same from OKLCH (OKLab's polar form), which keeps the lightness exact: oklch(1 0.3 0) is
+// white, where its sRGB would come back with a lightness a rounding error below 1.
+Srgb gamutMap(const Lch &oklch);
 
 } // namespace Tintora

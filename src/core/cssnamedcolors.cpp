@@ -9,14 +9,17 @@ namespace Tintora {
 
 namespace {
 
-struct NamedColor
+struct Entry
 {
     std::string_view name;
     std::uint32_t rgb; // 0xRRGGBB, as style sheets write it
 };
 
-// Sorted by name for the binary search.
-constexpr NamedColor kNamedColors[] = {
+// The program's own table rather than QColor's names: Qt 6.4 knows 148 names too, but not the
+// same ones, as it lacks "rebeccapurple" and has "transparent", and its QColor::fromString()
+// reads eight digits as #AARRGGBB where style sheets mean #RRGGBBAA, and blanks anywhere. Sorted
+// by name for the binary search.
+constexpr Entry kNamedColors[] = {
     {"aliceblue", 0xF0F8FF},
     {"antiquewhite", 0xFAEBD7},
     {"aqua", 0x00FFFF},
@@ -169,9 +172,14 @@ constexpr NamedColor kNamedColors[] = {
 
 static_assert(std::size(kNamedColors) == 148);
 static_assert(std::is_sorted(std::begin(kNamedColors), std::end(kNamedColors),
-                             [](const NamedColor &first, const NamedColor &second) {
+                             [](const Entry &first, const Entry &second) {
                                  return first.name < second.name;
                              }));
+
+ColorValue entryColor(const Entry &entry)
+{
+    return colorValue(int(entry.rgb >> 16), int(entry.rgb >> 8 & 0xFF), int(entry.rgb & 0xFF));
+}
 
 } // namespace
 
@@ -193,10 +201,20 @@ std::optional<ColorValue> namedColor(QStringView name)
     const std::string_view key(lower, std::size_t(name.size()));
     const auto found = std::lower_bound(
         std::begin(kNamedColors), std::end(kNamedColors), key,
-        [](const NamedColor &entry, std::string_view wanted) { return entry.name < wanted; });
+        [](const Entry &entry, std::string_view wanted) { return entry.name < wanted; });
     if (found == std::end(kNamedColors) || found->name != key)
         return std::nullopt;
-    return colorValue(int(found->rgb >> 16), int(found->rgb >> 8 & 0xFF), int(found->rgb & 0xFF));
+    return entryColor(*found);
+}
+
+QList<NamedColor> cssNamedColors()
+{
+    QList<NamedColor> colors;
+    colors.reserve(std::size(kNamedColors));
+    for (const Entry &entry : kNamedColors)
+        colors.append({QLatin1StringView(entry.name.data(), qsizetype(entry.name.size())),
+                       entryColor(entry)});
+    return colors;
 }
 
 } // namespace Tintora

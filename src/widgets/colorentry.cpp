@@ -38,9 +38,29 @@ ColorEntry::ColorEntry(QLineEdit *box, const QString &accepted, Accept accept)
         m_shown = text;
         m_editing = false;
         setInvalid(false);
+        setTakenNote(QString());
     });
     // Enter comes as a signal: a completion list hands its Enter to the box past event filters.
     connect(box, &QLineEdit::returnPressed, this, &ColorEntry::enter);
+}
+
+ColorEntry::ColorEntry(QLineEdit *box, Notation notation, std::function<void(ColorValue)> take)
+    : ColorEntry(box, acceptedNotations(notation), {})
+{
+    m_accept = [this, notation, take = std::move(take)](const QString &text) {
+        const std::optional<ParsedColor> parsed = parseColorText(text, notation);
+        if (!parsed)
+            return false;
+        take(parsed->color);
+        QStringList notes;
+        if (parsed->alphaDropped)
+            notes.append(tr("Taken without its transparency: the program shows opaque colours."));
+        if (parsed->gamutMapped)
+            notes.append(
+                tr("Taken as the nearest sRGB colour: the colour typed lies outside sRGB."));
+        setTakenNote(notes.join(u' '));
+        return true;
+    };
 }
 
 void ColorEntry::setCompleter(QCompleter *completer)
@@ -114,6 +134,20 @@ void ColorEntry::setInvalid(bool invalid)
     }
 }
 
+void ColorEntry::setTakenNote(const QString &note)
+{
+    if (std::exchange(m_noted, false)) {
+        m_box->setToolTip(m_ownToolTip);
+        m_box->setAccessibleDescription(m_ownDescription);
+    }
+    if (note.isEmpty())
+        return;
+    m_ownToolTip = m_box->toolTip();
+    m_ownDescription = m_box->accessibleDescription();
+    setNote(m_box, note);
+    m_noted = true;
+}
+
 QString acceptedNotations(Notation notation)
 {
     QString own;
@@ -132,19 +166,16 @@ QString acceptedNotations(Notation notation)
         break;
     }
     return own
-        + QObject::tr("#RRGGBB, #RGB, rgb(r, g, b), hsl(h, s%, l%) or a colour name (steelblue)");
+        + QObject::tr(
+               "#RRGGBB, #RGB, rgb(r, g, b), hsl(h, s%, l%), any other colour of a "
+               "style sheet (oklch(0.65 0.1 240), color: #1e90ff;), 0xRRGGBB or a colour name "
+               "(steelblue)");
 }
 
 ColorEntry *attachColorEntry(QLineEdit *box, Notation notation,
                              std::function<void(ColorValue)> take)
 {
-    return new ColorEntry(box, acceptedNotations(notation),
-                          [notation, take = std::move(take)](const QString &text) {
-                              const std::optional<ColorValue> color = parseColor(text, notation);
-                              if (color)
-                                  take(*color);
-                              return color.has_value();
-                          });
+    return new ColorEntry(box, notation, std::move(take));
 }
 
 } // namespace Tintora

@@ -24,6 +24,10 @@ public:
     using Accept = std::function<bool(const QString &text)>;
 
     ColorEntry(QLineEdit *box, const QString &accepted, Accept accept);
+    // A box that reads a colour in its notation and hands it on. When the colour taken is not
+    // quite the one typed (its alpha dropped, brought into sRGB), the box's tool tip says so
+    // until the box shows another text.
+    ColorEntry(QLineEdit *box, Notation notation, std::function<void(ColorValue)> take);
 
     // Completes what the user types from a list; a completion counts as typed.
     void setCompleter(QCompleter *completer);
@@ -35,6 +39,7 @@ private:
     void enter();
     void restore();
     void setInvalid(bool invalid);
+    void setTakenNote(const QString &note);
 
     QLineEdit *m_box;
     QString m_accepted;
@@ -42,6 +47,9 @@ private:
     QString m_shown; // the text the program last showed
     QString m_toolTip; // the box's own tool tip and description while it is marked invalid
     QString m_description;
+    QString m_ownToolTip; // the box's own tool tip and description while a taken note shows
+    QString m_ownDescription;
+    bool m_noted = false;
     bool m_editing = false;
     bool m_userChange = false; // between a user's textEdited and its textChanged
     bool m_invalid = false;

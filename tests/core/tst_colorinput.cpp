@@ -3,6 +3,7 @@
 
 #include "core/catalogsearch.h"
 #include "core/colordifference.h"
+#include "core/colorfinder.h"
 #include "core/colorparser.h"
 #include "core/qbcolors.h"
 
@@ -12,6 +13,7 @@
 #include <tuple>
 
 using namespace Tintora;
+using namespace Qt::StringLiterals;
 using enum Tintora::Notation;
 
 namespace {
@@ -19,6 +21,14 @@ namespace {
 constexpr int kNoColor = -1;
 // A box without a bare form of its own: only the unambiguous forms.
 constexpr Notation Only = Unambiguous;
+// Added to a colour: the text's alpha was dropped, the colour was brought into sRGB.
+constexpr int kAlpha = 1 << 24;
+constexpr int kMapped = 1 << 25;
+
+int flagged(const ParsedColor &parsed)
+{
+    return parsed.color | (parsed.alphaDropped ? kAlpha : 0) | (parsed.gamutMapped ? kMapped : 0);
+}
 
 // Colours as style sheets write them, 0xRRGGBB.
 constexpr int web(int rgb)
@@ -45,7 +55,7 @@ constexpr std::tuple<Notation, const char *, int> kCases[] = {
     {Only, "rgb(33.3%, 255, 0)", web(0x55FF00)}, {Only, "rgb(256,0,0)", kNoColor},
     {Only, "rgb(100.1%,0,0)", kNoColor}, {Only, "rgb(1.5,2,3)", kNoColor},
     {Only, "rgb(1,2)", kNoColor}, {Only, "rgb(1,,2,3)", kNoColor}, {Only, "rgb(1 2, 3)", kNoColor},
-    {Only, "rgb(1,2,3", kNoColor}, {Only, "rgba(1,2,3,1)", kNoColor},
+    {Only, "rgb(1,2,3", kNoColor},
     {Rgb, "hsl(200, 60%, 50%)", web(0x3399CC)}, {Only, "HSL(-160,60%,50%)", web(0x3399CC)},
     {Only, "hsl(560 60% 50%)", web(0x3399CC)}, {Only, "hsl(0, 0%, 30%)", web(0x4D4D4D)},
     {Only, "hsl(0.5, 100%, 50%)", web(0xFF0200)}, {Only, "hsl(200, 60, 50)", kNoColor},
@@ -55,6 +65,37 @@ constexpr std::tuple<Notation, const char *, int> kCases[] = {
     // Clipboard text: the unambiguous forms, then hex, three components, a colour value.
     {Any, "123456", web(0x123456)}, {Any, "1 2 3", web(0x010203)}, {Any, "13408563", web(0x3399CC)},
     {Any, "255", web(0xFF0000)}, {Any, "olive", web(0x808000)}, {Any, "hello", kNoColor},
+    // Style sheets' forms: alpha after a comma or a slash, dropped below 1; "none" is 0, in the
+    // blank-separated form only; hue units; a slash needs its operand and no commas around.
+    {Only, "rgb(51 153 204 / 50%)", web(0x3399CC) | kAlpha},
+    {Only, "rgba(51,153,204,1)", web(0x3399CC)}, {Only, "rgb(none 153 204)", web(0x0099CC)},
+    {Only, "hsla(200, 60%, 50%, .5)", web(0x3399CC) | kAlpha},
+    {Only, "hsl(200 60 50/none)", web(0x3399CC) | kAlpha}, {Only, "rgb(none, 153, 204)", kNoColor},
+    {Only, "rgb(51 153 204 /)", kNoColor}, {Only, "rgb(51, 153, 204 / 1)", kNoColor},
+    {Only, "rgb(51 153 / 204)", kNoColor}, {Only, "hsl(200 60% 50% / 1.5)", kNoColor},
+    {Only, "hsl(0.5turn 60% 50%)", web(0x33CCCC)}, {Only, "hsl(200grad, 60%, 50%)", web(0x33CCCC)},
+    {Only, "hsl(3.1416RAD 60% 50%)", web(0x33CCCC)}, {Only, "hsl(-160deg 60% 50%)", web(0x3399CC)},
+    {Only, "hsl(200deg, 60, 50%)", kNoColor}, {Only, "hsl(200turns 60% 50%)", kNoColor},
+    {Only, "hwb(200 20% 20%)", web(0x3399CC)}, {Only, "hwb(200, 20%, 20%)", kNoColor},
+    // CIELAB and OKLab: sRGB red as published, white at 100%, none for a missing component,
+    // lightness within range, no negative chroma; beyond sRGB mapped, not clipped, to white.
+    {Only, "lab(54.29 80.8 69.89)", web(0xFF0000)}, {Only, "lab(100% 0 0)", kWhite},
+    {Only, "lch(54.29% 106.84 40.86deg)", web(0xFF0000)}, {Only, "lab(50 none 0)", web(0x777777)},
+    {Only, "lab(101 0 0)", kNoColor}, {Only, "lab(50, 0, 0)", kNoColor},
+    {Only, "oklab(0.62796 0.22486 0.12585)", web(0xFF0000)},
+    {Only, "oklch(0.62796 0.25768 29.23)", web(0xFF0000)},
+    {Only, "oklch(45.2% 78.3% 264.05)", web(0x0000FF)}, {Only, "oklch(0.5 -0.1 0)", kNoColor},
+    {Only, "oklch(1 0.3 0)", kWhite | kMapped}, {Only, "OKLAB(1.1 0 0)", kNoColor},
+    // Hexadecimal with alpha; 0x with six digits in HTML order, with eight a colour value.
+    {Html, "#39CF", web(0x3399CC)}, {Only, "#3399CC80", web(0x3399CC) | kAlpha},
+    {Only, "#3399CC8", kNoColor}, {Decimal, "0x3399cc", web(0x3399CC)},
+    {Only, "0X00CC9933", web(0x3399CC)}, {Only, "0xFF3399CC", kNoColor}, {Only, "0x39C", kNoColor},
+    // A declaration or line gives its first colour: not an address, key, class or variable.
+    {Only, "color: #1e90ff;", web(0x1E90FF)},
+    {Html, "--brand: oklch(62.8% 0.25768 29.23);", web(0xFF0000)},
+    {Only, "background: url(#fff) tan", web(0xD2B48C)},
+    {Rgb, ".red { black: $tan; color: Navy }", web(0x000080)},
+    {Only, "it is blue-green", kNoColor}, {Only, "&#160;", kNoColor},
 };
 // clang-format on
 
@@ -68,10 +109,32 @@ private slots:
     void parse()
     {
         for (const auto &[notation, text, expected] : kCases) {
-            const int color = parseColor(QString::fromUtf8(text), notation).value_or(kNoColor);
+            const auto parsed = parseColorText(QString::fromUtf8(text), notation);
+            const int color = parsed ? flagged(*parsed) : kNoColor;
             QVERIFY2(
                 color == expected,
                 qPrintable(QString::asprintf("%s in box %d gives %d", text, int(notation), color)));
+        }
+    }
+
+    // Every colour of a text in order, none from a class, variable, address, character reference
+    // or longer word, at most kMaxColorsFound; a box takes the first of a text within its limit.
+    void findInText()
+    {
+        const FoundColors found
+            = findColors(u".red { color: #F00; background: url(#fff) linear-gradient(steelblue, "
+                         "rgb(0 0 255 / 50%)) }\n$tan: 0x00FF00 &#160; red-orange Navy"_s);
+        QList<int> colors;
+        for (const ParsedColor &color : found.colors)
+            colors.append(flagged(color));
+        QCOMPARE(colors,
+                 QList<int>({web(0xFF0000), web(0x4682B4), web(0x0000FF) | kAlpha, web(0x00FF00),
+                             web(0x000080)}));
+        const FoundColors many = findColors(u"red "_s.repeated(kMaxColorsFound + 1));
+        QVERIFY(!found.truncated && many.truncated && many.colors.size() == kMaxColorsFound);
+        for (const qsizetype length : {kMaxColorTextLength, kMaxColorTextLength + 1}) {
+            const QString text = u"red"_s + QString(length - 4, u' ') + u'x';
+            QCOMPARE(parseColor(text, Only).has_value(), length == kMaxColorTextLength);
         }
     }
 

@@ -1,8 +1,10 @@
-// Feeds arbitrary text to the colour parser, in every box's notation, and to the catalogue
-// search, checking what must hold for any input.
+// Feeds arbitrary text to the colour parser, in every box's notation, to the colour finder and to
+// the catalogue search, checking what must hold for any input.
 
 #include "core/catalogsearch.h"
+#include "core/colorfinder.h"
 #include "core/colorparser.h"
+#include "core/notations.h"
 
 #include "require.h"
 
@@ -22,6 +24,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         require(!color || parseColor(QString::number(*color), Notation::Decimal) == color,
                 "the colour's Decimal Number reads back");
     }
+    if (unambiguous) {
+        using N = ColorNotation;
+        for (const N notation :
+             {N::Hex, N::Rgb, N::Hsl, N::Hwb, N::Lab, N::Lch, N::Oklab, N::Oklch, N::ColorRef})
+            require(parseColorText(notationRow(notation, *unambiguous).text, Notation::Unambiguous)
+                        == ParsedColor {*unambiguous},
+                    "every notation of style sheets printed reads back as the same colour");
+    }
+    const FoundColors found = findColors(text);
+    require(found.colors.size() <= kMaxColorsFound, "the colours found are bounded");
+    require(found.colors.value(0) == firstColor(text).value_or(ParsedColor {}),
+            "a line gives the first colour found in it");
     const QStringList names {QStringLiteral("Yellow C"), QStringLiteral("Warm Gray 10 C"),
                              QStringLiteral("Warm Gray 1 C"), QStringLiteral("485 C")};
     if (const std::optional<int> entry = findCatalogEntry(text, names))

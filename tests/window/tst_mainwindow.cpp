@@ -215,8 +215,9 @@ private slots:
         QTest::addColumn<int>("panel"); // toolbar button; 0: none open
         QTest::addColumn<QString>("box"); // empty: pasted with Ctrl+V
         QTest::addColumn<QString>("text");
-        // "name=value": a box's text or a bar's value; "name>text": the text on the clipboard
-        // after the copy entry or the keys ("Ctrl+C>text"); "!name": the entry is disabled.
+        // "name=value": a box's text or a bar's value; "name~text": in the box's tool tip;
+        // "name>text": the text on the clipboard after the copy entry or the keys ("Ctrl+C>text");
+        // "!name": the entry is disabled.
         QTest::addColumn<QString>("expected"); // separated by ";"
         const QString hex = u"hsHexRed=51;hsHexGreen=153;hsHexBlue=204"_s;
         QTest::newRow("html number") << 4 << u"txtHexNum"_s << u"#3399CC"_s
@@ -232,6 +233,9 @@ private slots:
             << 3 << u"txtDecimal"_s << u"black"_s << u"txtHTML=000000;txtDecimal=0"_s;
         QTest::newRow("catalog name")
             << 2 << u"txtPantoneNum"_s << u"485"_s << u"txtPantoneNum=485 C"_s;
+        QTest::newRow("alpha dropped, mapped into sRGB")
+            << 3 << u"txtHTML"_s << u"oklch(70% 0.4 150 / 50%)"_s
+            << u"txtHTML~transparency;txtHTML~outside sRGB"_s;
         QTest::newRow("no colour in help")
             << 7 << QString() << u"red"_s << u"!mnuEditCopy;!mnuEditPaste"_s;
     }
@@ -250,9 +254,11 @@ private slots:
             type(box, text);
         }
         for (const QString &check : expected.split(u';')) {
-            const QStringList part = check.split(QRegularExpression(u"[=>!]"_s));
+            const QStringList part = check.split(QRegularExpression(u"[=~>!]"_s));
             if (check.startsWith(u'!')) {
                 QVERIFY(!find<QAction>(part[1])->isEnabled());
+            } else if (check.contains(u'~')) {
+                QVERIFY2(find<QLineEdit>(part[0])->toolTip().contains(part[1]), qPrintable(check));
             } else if (check.contains(u'>')) {
                 if (auto *action = m_window->window->findChild<QAction *>(part[0]))
                     action->trigger();
