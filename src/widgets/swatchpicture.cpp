@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 namespace Tintora {
 
@@ -35,7 +36,10 @@ void SwatchPicture::paintEvent(QPaintEvent *event)
 
 QPoint SwatchPicture::innerPoint(const QMouseEvent *event) const
 {
-    return event->position().toPoint() - contentsRect().topLeft();
+    // The image pixel holding the position: scaled, a position falls between whole pixels, and
+    // rounding would take the next pixel for the right or lower half of one.
+    const QPointF position = event->position();
+    return QPoint(qFloor(position.x()), qFloor(position.y())) - contentsRect().topLeft();
 }
 
 void SwatchPicture::mousePressEvent(QMouseEvent *event)
