@@ -20,10 +20,9 @@ export QT_QPA_PLATFORM=xcb
 start_then_choose x "$work/tintora"
 
 lose_display() { # seconds from Alt+6 to the X server's end; none: the panel stays closed
-    Xvfb -displayfd 3 -noreset 3>"$work/display" 2>/dev/null &
-    local server=$!
-    until [[ -s $work/display ]]; do sleep 0.1; done
-    local DISPLAY=:$(<"$work/display")
+    Xvfb -displayfd 3 -noreset 3>"$work/display-$1" 2>/dev/null & local server=$!
+    until [[ -s $work/display-$1 ]]; do sleep 0.1; done
+    local DISPLAY=:$(<"$work/display-$1")
     # Qt ends the process without tearing anything down: what its libraries hold is no leak.
     ASAN_OPTIONS=${ASAN_OPTIONS:-}:detect_leaks=0 "$work/tintora" 2>/dev/null & pid=$!
     focus_window "$(wait_for_window "$caption" 60)"
