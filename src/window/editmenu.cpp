@@ -101,15 +101,17 @@ void MainWindow::buildEditMenu()
     const auto pickedColor = [this](ColorValue color) {
         giveColor(color, kSwatchPanel);
     };
+    const auto pickFailed = [this](const QString &message) {
+        QMessageBox::warning(this, tr("Pick Colour from Screen"), message);
+    };
     m_screenPicker = new ScreenPicker(this);
     connect(m_screenPicker, &ScreenPicker::picked, this, pickedColor);
+    connect(m_screenPicker, &ScreenPicker::failed, this, pickFailed);
     // Only a desktop that offers its picker is asked; the bus is left alone otherwise.
     if (m_pickMethod == ScreenPickMethod::Portal) {
         m_portalPicker = new PortalColorPicker(this);
         connect(m_portalPicker, &PortalColorPicker::picked, this, pickedColor);
-        connect(m_portalPicker, &PortalColorPicker::failed, this, [this](const QString &message) {
-            QMessageBox::warning(this, tr("Pick Colour from Screen"), message);
-        });
+        connect(m_portalPicker, &PortalColorPicker::failed, this, pickFailed);
     }
 
     connect(edit, &QMenu::aboutToShow, this, &MainWindow::updateEditMenu);
@@ -144,10 +146,16 @@ void MainWindow::updateEditMenu()
 
 void MainWindow::giveColor(ColorValue color, int suitedPanel)
 {
-    if (!openPanel())
-        m_toolbar->button(suitedPanel)->click();
-    if (PanelInterface *panel = openPanel())
-        panel->takeColor(color);
+    if (PanelInterface *panel = openPanel(); panel && panel->takeColor(color))
+        return;
+    // None open, or one that takes no colours (the Web Browser, the help): the suited panel opens
+    // in its place, through the buttons as the user would.
+    for (int index = 1; index <= m_toolbar->buttonCount(); ++index) {
+        if (m_toolbar->button(index)->isChecked())
+            m_toolbar->button(index)->click();
+    }
+    m_toolbar->button(suitedPanel)->click();
+    m_panels.at(suitedPanel - 1)->takeColor(color);
 }
 
 void MainWindow::pickFromScreen()
