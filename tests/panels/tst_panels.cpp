@@ -100,16 +100,6 @@ private slots:
         if (!held.isEmpty())
             QTest::mouseRelease(screen(), Qt::LeftButton);
     }
-    // Scaled, the pointer on the right or lower half of an image pixel lies between whole pixels:
-    // it still picks that pixel.
-    void swatchPicksThePixelUnderAScaledPointer()
-    {
-        auto *picture = find<SwatchPicture>(u"picTintora"_s);
-        const QPointF inner = picture->contentsRect().topLeft() + QPointF(30.5, 0.5);
-        QMouseEvent press(QEvent::MouseButtonPress, inner, inner, Qt::LeftButton, {}, {});
-        QApplication::sendEvent(picture, &press);
-        verifyChecks(u"txtColorDecimal=325348"_s);
-    }
     // The read-outs follow the thumb while it is dragged, not only when it is let go.
     void dragUpdatesAtEveryPosition()
     {
