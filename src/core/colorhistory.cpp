@@ -77,8 +77,7 @@ int HistoryModel::rowCount(const QModelIndex &parent) const
 
 QVariant HistoryModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)
-        || role == Qt::EditRole)
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     return colorItemData(QString(), m_history.colors().at(index.row()), role);
 }

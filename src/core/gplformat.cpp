@@ -2,6 +2,8 @@
 
 #include "core/palettetext.h"
 
+#include <QStringDecoder>
+
 namespace Tintora {
 
 namespace {
@@ -47,8 +49,17 @@ PaletteRead readGpl(QByteArrayView data)
     if (data.startsWith("\xEF\xBB\xBF"))
         data = data.sliced(3);
     const bool utf8 = data.isValidUtf8();
-    const auto text = [utf8](QByteArrayView bytes) {
-        return utf8 ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+    // A byte order mark within a line is a character: QString::fromUtf8 would drop one that
+    // starts a name.
+    QStringDecoder fromUtf8(QStringDecoder::Utf8,
+                            QStringDecoder::Flag::Stateless
+                                | QStringDecoder::Flag::ConvertInitialBom);
+    const auto text = [&](QByteArrayView bytes) -> QString {
+        return utf8 ? fromUtf8.decode(bytes) : QString::fromLatin1(bytes);
+    };
+    // Names as the writer gives them back: on one line, no blanks around them.
+    const auto name = [&](QByteArrayView bytes) {
+        return singleLine(text(bytes)).trimmed();
     };
 
     PaletteRead read;
@@ -65,7 +76,7 @@ PaletteRead readGpl(QByteArrayView data)
         if (line.isEmpty() || line.startsWith('#') || line.startsWith("Columns:"))
             continue;
         if (line.startsWith("Name:")) {
-            read.palette.name = text(line.sliced(5)).trimmed();
+            read.palette.name = name(line.sliced(5));
             continue;
         }
         QByteArrayView rest = line;
@@ -80,7 +91,7 @@ PaletteRead readGpl(QByteArrayView data)
         }
         if (read.palette.entries.size() == kMaxPaletteEntries)
             return tooManyColors();
-        read.palette.entries.append({text(trimmedLine(rest)), colorValue(*red, *green, *blue)});
+        read.palette.entries.append({name(rest), colorValue(*red, *green, *blue)});
     }
     if (lineNumber == 0)
         return paletteFault(QStringLiteral("it is empty"));

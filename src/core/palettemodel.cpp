@@ -19,40 +19,34 @@ QString colourCount(const char *one, const char *many, qsizetype count)
 
 } // namespace
 
-class PaletteModel::InsertCommand : public QUndoCommand
+// Adds entries or, with adding false, deletes them; undone, the reverse.
+class PaletteModel::EntriesCommand : public QUndoCommand
 {
 public:
-    InsertCommand(PaletteModel &model, int row, QList<PaletteEntry> entries)
-        : QUndoCommand(colourCount("Add Colour", "Add %1 Colours", entries.size()))
+    EntriesCommand(PaletteModel &model, int row, QList<PaletteEntry> entries, bool adding)
+        : QUndoCommand(adding ? colourCount("Add Colour", "Add %1 Colours", entries.size())
+                              : colourCount("Delete Colour", "Delete %1 Colours", entries.size()))
         , m_model(model)
         , m_row(row)
         , m_entries(std::move(entries))
+        , m_adding(adding)
     { }
-    void redo() override { m_model.applyInsert(m_row, m_entries); }
-    void undo() override { m_model.applyRemove(m_row, int(m_entries.size())); }
+    void redo() override { apply(m_adding); }
+    void undo() override { apply(!m_adding); }
 
 private:
+    void apply(bool add)
+    {
+        if (add)
+            m_model.applyInsert(m_row, m_entries);
+        else
+            m_model.applyRemove(m_row, int(m_entries.size()));
+    }
+
     PaletteModel &m_model;
     int m_row;
     QList<PaletteEntry> m_entries;
-};
-
-class PaletteModel::RemoveCommand : public QUndoCommand
-{
-public:
-    RemoveCommand(PaletteModel &model, int row, int count)
-        : QUndoCommand(colourCount("Delete Colour", "Delete %1 Colours", count))
-        , m_model(model)
-        , m_row(row)
-        , m_entries(model.m_palette.entries.mid(row, count))
-    { }
-    void redo() override { m_model.applyRemove(m_row, int(m_entries.size())); }
-    void undo() override { m_model.applyInsert(m_row, m_entries); }
-
-private:
-    PaletteModel &m_model;
-    int m_row;
-    QList<PaletteEntry> m_entries;
+    bool m_adding;
 };
 
 class PaletteModel::RenameCommand : public QUndoCommand
@@ -124,7 +118,7 @@ bool PaletteModel::insertEntries(int row, const QList<PaletteEntry> &entries)
     QList<PaletteEntry> trimmed = entries;
     for (PaletteEntry &entry : trimmed)
         entry.name = entry.name.trimmed();
-    m_undoStack.push(new InsertCommand(*this, row, std::move(trimmed)));
+    m_undoStack.push(new EntriesCommand(*this, row, std::move(trimmed), true));
     return true;
 }
 
@@ -142,7 +136,7 @@ bool PaletteModel::removeEntries(int row, int count)
 {
     if (row < 0 || count <= 0 || row + count > rowCount())
         return false;
-    m_undoStack.push(new RemoveCommand(*this, row, count));
+    m_undoStack.push(new EntriesCommand(*this, row, m_palette.entries.mid(row, count), false));
     return true;
 }
 

@@ -54,8 +54,7 @@ signals:
     void paletteChanged();
 
 private:
-    class InsertCommand;
-    class RemoveCommand;
+    class EntriesCommand;
     class RenameCommand;
     class MoveCommand;
 
