@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
-    libbenchmark-dev libx11-dev libxtst-dev jq
+    libbenchmark-dev libx11-dev libxtst-dev libxcb1-dev jq
     liblcms2-dev libgs-common
     xvfb xauth xdotool x11-utils x11-xserver-utils
     dbus dbus-session-bus-common at-spi2-core python3-pyatspi

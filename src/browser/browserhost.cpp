@@ -13,7 +13,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <system_error>
 
 QT_BEGIN_NAMESPACE
@@ -26,31 +25,37 @@ namespace Tintora {
 
 namespace {
 
-std::unique_ptr<QOpenGLContext> &browserShareContext()
-{
-    static std::unique_ptr<QOpenGLContext> context;
-    return context;
-}
-
 void releaseBrowserShareContext()
 {
     qt_gl_set_global_share_context(nullptr);
-    browserShareContext().reset();
 }
 
-// Qt WebEngine reads the format of the application's global shared OpenGL context as it starts,
-// and warns when there is none. Qt makes that context while the application starts when
-// AA_ShareOpenGLContexts is set, which loads the OpenGL driver, tens of megabytes and tens of
-// milliseconds, on every start. The preview draws in software (see the plug-in), so the context is
-// only ever asked for its format: the program sets one here, never made, before Qt WebEngine loads.
-void ensureBrowserShareContext()
+// Once Qt WebEngine is in the process, threads of its own run beside the program's: the loader's,
+// then Chromium's, whose page renderer runs in this process. exit() would run the exit handlers
+// under them, destroying what they still use. The program's exit routine never gets there, it ends
+// the process at once; Qt calls exit(1) when the display goes away, and from then on that ends the
+// process at once too, with the same status. Exit handlers run last registered first.
+void endAtExit(int status, void *)
+{
+    endProcessAtOnce(status);
+}
+
+// Done once, before Qt WebEngine loads. Qt WebEngine reads the format of the application's global
+// shared OpenGL context as it starts, and warns when there is none. Qt makes that context while
+// the application starts when AA_ShareOpenGLContexts is set, which loads the OpenGL driver, tens of
+// megabytes and tens of milliseconds, on every start. The preview draws in software (see the
+// plug-in), so the context is only ever asked for its format: the program sets one here, never
+// made. The application object owns it, as it owns Qt's own objects: it goes when the application
+// object goes, never after Qt's clean-up.
+void prepareForWebEngine()
 {
     if (qt_gl_global_share_context())
         return;
-    browserShareContext() = std::make_unique<QOpenGLContext>();
-    qt_gl_set_global_share_context(browserShareContext().get());
-    // Before the application object goes, after Qt WebEngine's own clean-up, registered later.
+    qt_gl_set_global_share_context(new QOpenGLContext(QCoreApplication::instance()));
+    // Forgotten before the application object deletes it, after Qt WebEngine's own clean-up,
+    // registered later.
     qAddPostRoutine(releaseBrowserShareContext);
+    on_exit(endAtExit, nullptr);
 }
 
 // Only the program's own plug-in gets the shared context, and is loaded ahead of time. The
@@ -101,7 +106,7 @@ void BrowserHost::preload()
     if (m_activated || m_preload || !isBrowserPlugin(QPluginLoader(m_pluginPath)))
         return;
     // Qt WebEngine looks for the context as its library loads.
-    ensureBrowserShareContext();
+    prepareForWebEngine();
     try {
         m_preload = std::make_unique<PluginPreload>(m_pluginPath);
     } catch (const std::system_error &) {
@@ -122,11 +127,14 @@ void BrowserHost::activate()
     // pulled in Qt WebEngine is not safe.
     QPluginLoader loader(m_pluginPath);
     if (isBrowserPlugin(loader))
-        ensureBrowserShareContext();
+        prepareForWebEngine();
     if (auto *factory = qobject_cast<PreviewBrowserFactory *>(loader.instance()))
         m_browser = factory->createBrowser(this);
 
     if (m_browser) {
+        // Again, so that it also runs before the handlers that Qt WebEngine registered as it
+        // loaded.
+        on_exit(endAtExit, nullptr);
         m_layout->addWidget(m_browser->widget());
         m_layout->setCurrentWidget(m_browser->widget());
         if (!m_filePath.isEmpty())

@@ -48,10 +48,10 @@ private:
     std::unique_ptr<PluginPreload> m_preload;
 };
 
-// Ends the process at once with exitCode, once the standard streams are flushed: no destructor
-// and no further event handler runs. An orderly end would never come once the browser has run:
-// Qt WebEngine runs its page renderer as a thread of this process, and the application's clean-up
-// waits for that thread for good.
+// Ends the process at once with exitCode, once the standard streams are flushed: no destructor,
+// exit handler or further event handler runs. An orderly end is not safe once Qt WebEngine is in:
+// its threads, Chromium's page renderer among them, run in this process and would find what they
+// use destroyed under them.
 [[noreturn]] void endProcessAtOnce(int exitCode);
 
 } // namespace Tintora

@@ -1,6 +1,7 @@
 #include "core/catalogloader.h"
 
 #include "core/catalogreader.h"
+#include "core/messagetext.h"
 #include "core/numericvalue.h"
 #include "core/programfolder.h"
 #include "core/regularfile.h"
@@ -19,15 +20,6 @@ struct CatalogFile
     QStringList Catalog::*list;
     bool components; // entries are colour components 0 to 255
 };
-
-// An entry's text in a message: long texts are cut so that the message box stays readable.
-QString quotedEntry(const QString &text)
-{
-    constexpr qsizetype kShown = 40;
-    if (text.size() <= kShown)
-        return u'"' + text + u'"';
-    return u'"' + text.left(kShown) + QStringLiteral("\u2026\"");
-}
 
 bool isComponent(const QString &text)
 {
@@ -66,7 +58,7 @@ CatalogLoadResult checkList(const CatalogFile &file, const QStringList &items)
                 return damaged(file.name,
                                QStringLiteral("entry %1 (%2) is not a colour component from 0 "
                                               "to 255")
-                                   .arg(QString::number(i + 1), quotedEntry(items.at(i))));
+                                   .arg(QString::number(i + 1), quotedExcerpt(items.at(i))));
             }
         }
     }

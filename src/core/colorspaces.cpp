@@ -258,6 +258,16 @@ Lab fromPolar(const Lch &lch)
     return {lch.L, lch.C * std::cos(radians), lch.C * std::sin(radians)};
 }
 
+Lch toOklch(ColorValue color)
+{
+    return toPolar(rgbToOklab(toRgb(color)));
+}
+
+ColorValue fromOklch(const Lch &oklch)
+{
+    return toColorValue(gamutMap(oklabToRgb(fromPolar(oklch))));
+}
+
 Hsl rgbToHsl(const Srgb &rgb)
 {
     const double max = std::max({rgb.red, rgb.green, rgb.blue});

@@ -96,6 +96,12 @@ Srgb oklabToRgb(const Lab &oklab);
 Lch toPolar(const Lab &lab);
 Lab fromPolar(const Lch &lch);
 
+// A colour value's OKLCH coordinates, and the colour value of OKLCH coordinates: brought into sRGB
+// by gamutMap(), so that where sRGB has not the chroma only the chroma drops, and rounded to bytes.
+// Lightness 0 or less gives black, 1 or more white.
+Lch toOklch(ColorValue color);
+ColorValue fromOklch(const Lch &oklch);
+
 Hsl rgbToHsl(const Srgb &rgb);
 Srgb hslToRgb(const Hsl &hsl);
 Hsv rgbToHsv(const Srgb &rgb);

@@ -7,15 +7,6 @@
 
 namespace Tintora {
 
-namespace {
-
-constexpr double kAaNormal = 4.5;
-constexpr double kAaLarge = 3;
-constexpr double kAaaNormal = 7;
-constexpr double kAaaLarge = 4.5;
-
-} // namespace
-
 double relativeLuminance(ColorValue color)
 {
     return 0.2126 * linearComponent(color & 0xFF) + 0.7152 * linearComponent((color >> 8) & 0xFF)
@@ -27,13 +18,14 @@ Contrast contrastOf(ColorValue text, ColorValue back)
     const double a = relativeLuminance(text);
     const double b = relativeLuminance(back);
     const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-    return {ratio, ratio >= kAaNormal, ratio >= kAaLarge, ratio >= kAaaNormal, ratio >= kAaaLarge};
+    return {ratio, ratio >= kAaNormalRatio, ratio >= kAaLargeRatio, ratio >= kAaaNormalRatio,
+            ratio >= kAaaLargeRatio};
 }
 
 QString ratioText(double ratio)
 {
     long hundredths = std::lround(ratio * 100);
-    for (const double threshold : {kAaLarge, kAaNormal, kAaaNormal}) {
+    for (const double threshold : {kAaLargeRatio, kAaNormalRatio, kAaaNormalRatio}) {
         const long reached = std::lround(threshold * 100);
         if (ratio < threshold && hundredths >= reached)
             hundredths = reached - 1;

@@ -13,11 +13,17 @@ namespace Tintora {
 struct Contrast
 {
     double ratio = 1;
-    bool aaNormal = false; // level AA, normal text: at least 4.5
-    bool aaLarge = false; // level AA, large text: at least 3
-    bool aaaNormal = false; // level AAA, normal text: at least 7
-    bool aaaLarge = false; // level AAA, large text: at least 4.5
+    bool aaNormal = false; // level AA, normal text: at least kAaNormalRatio
+    bool aaLarge = false; // level AA, large text: at least kAaLargeRatio
+    bool aaaNormal = false; // level AAA, normal text: at least kAaaNormalRatio
+    bool aaaLarge = false; // level AAA, large text: at least kAaaLargeRatio
 };
+
+// The least ratio each level asks of text.
+inline constexpr double kAaNormalRatio = 4.5;
+inline constexpr double kAaLargeRatio = 3;
+inline constexpr double kAaaNormalRatio = 7;
+inline constexpr double kAaaLargeRatio = 4.5;
 
 // The relative luminance of a colour value's sRGB components, 0 for black to 1 for white.
 double relativeLuminance(ColorValue color);

@@ -21,6 +21,11 @@ QString portalService()
     return QStringLiteral("org.freedesktop.portal.Desktop");
 }
 
+QString portalPath()
+{
+    return QStringLiteral("/org/freedesktop/portal/desktop");
+}
+
 QString requestInterface()
 {
     return QStringLiteral("org.freedesktop.portal.Request");
@@ -57,16 +62,36 @@ std::optional<ColorValue> pickedColor(const QVariantMap &results)
     return colorValue(*r, *g, *b);
 }
 
+QString startFailure(const QDBusError &error)
+{
+    return PortalColorPicker::tr("The desktop's colour picker did not start: %1")
+        .arg(error.message());
+}
+
 } // namespace
 
 PortalColorPicker::PortalColorPicker(QObject *parent)
-    : PortalColorPicker(QDBusConnection::sessionBus(), parent)
+    : PortalColorPicker(QDBusConnection::sessionBus(), std::chrono::minutes(1), parent)
 { }
 
-PortalColorPicker::PortalColorPicker(const QDBusConnection &bus, QObject *parent)
+PortalColorPicker::PortalColorPicker(const QDBusConnection &bus, std::chrono::milliseconds timeout,
+                                     QObject *parent)
     : QObject(parent)
     , m_bus(bus)
-{ }
+    , m_portalWatcher(QString(), bus, QDBusServiceWatcher::WatchForUnregistration)
+{
+    m_timeout.setSingleShot(true);
+    m_timeout.setInterval(timeout);
+    connect(&m_timeout, &QTimer::timeout, this, [this] {
+        // The desktop's picker may still be showing.
+        if (!m_requestPath.isEmpty())
+            m_bus.send(QDBusMessage::createMethodCall(m_portal, m_requestPath, requestInterface(),
+                                                      QStringLiteral("Close")));
+        fail(tr("The desktop's colour picker did not answer."));
+    });
+    connect(&m_portalWatcher, &QDBusServiceWatcher::serviceUnregistered, this,
+            [this] { fail(tr("The desktop's colour picker stopped before it answered.")); });
+}
 
 bool PortalColorPicker::available(const QDBusConnection &bus)
 {
@@ -87,21 +112,47 @@ void PortalColorPicker::pick(const QString &parentWindow)
         emit failed(tr("There is no session bus to reach the desktop's colour picker."));
         return;
     }
+    const uint request = ++m_requests;
+    m_timeout.start();
+    // Only the portal's own connection is believed, so its unique name is found before asking:
+    // it answers a ping to the portal's well-known name, which also starts a portal not yet
+    // running.
+    const QDBusMessage ping = QDBusMessage::createMethodCall(
+        portalService(), portalPath(), QStringLiteral("org.freedesktop.DBus.Peer"),
+        QStringLiteral("Ping"));
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(ping), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, watcher, request, parentWindow] {
+                watcher->deleteLater();
+                if (request != m_requests || !isPicking())
+                    return;
+                if (watcher->isError())
+                    fail(startFailure(watcher->error()));
+                else
+                    ask(watcher->reply().service(), parentWindow);
+            });
+}
+
+void PortalColorPicker::ask(const QString &portal, const QString &parentWindow)
+{
+    m_portal = portal;
+    m_portalWatcher.setWatchedServices({portal});
     // The portal answers on a request object named after our bus name and a token of our
     // choosing; listening there before asking means no answer can be missed.
     const QString token
-        = QStringLiteral("tintora%1_%2").arg(QCoreApplication::applicationPid()).arg(++m_requests);
+        = QStringLiteral("tintora%1_%2").arg(QCoreApplication::applicationPid()).arg(m_requests);
     const QString sender = m_bus.baseService().sliced(1).replace(u'.', u'_');
     const QString requestPath
         = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
     if (!listen(requestPath)) {
-        emit failed(tr("The desktop's colour picker cannot be reached."));
+        fail(tr("The desktop's colour picker cannot be reached."));
         return;
     }
 
+    // To the unique name: a portal that has gone meanwhile gives an error, not a new portal.
     QDBusMessage call = QDBusMessage::createMethodCall(
-        portalService(), QStringLiteral("/org/freedesktop/portal/desktop"),
-        QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("PickColor"));
+        portal, portalPath(), QStringLiteral("org.freedesktop.portal.Screenshot"),
+        QStringLiteral("PickColor"));
     call << parentWindow << QVariantMap {{QStringLiteral("handle_token"), token}};
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, requestPath] {
@@ -111,9 +162,7 @@ void PortalColorPicker::pick(const QString &parentWindow)
             return;
         const QDBusPendingReply<QDBusObjectPath> reply = *watcher;
         if (reply.isError()) {
-            stopListening();
-            emit failed(
-                tr("The desktop's colour picker did not start: %1").arg(reply.error().message()));
+            fail(startFailure(reply.error()));
             return;
         }
         // Portals older than the request token choose the request object's path themselves.
@@ -121,19 +170,25 @@ void PortalColorPicker::pick(const QString &parentWindow)
         if (answeredPath != requestPath) {
             stopListening();
             if (!listen(answeredPath))
-                emit failed(tr("The desktop's colour picker cannot be reached."));
+                fail(tr("The desktop's colour picker cannot be reached."));
         }
     });
 }
 
-void PortalColorPicker::onResponse(uint response, const QVariantMap &results)
+void PortalColorPicker::onResponse(const QDBusMessage &response)
 {
     if (!isPicking())
         return;
-    stopListening();
-    switch (response) {
+    finish();
+    const QList<QVariant> arguments = response.arguments();
+    // Anything but a number and a map of results is no answer.
+    if (response.signature() != QLatin1StringView("ua{sv}")) {
+        emit failed(tr("The desktop's colour picker gave no colour."));
+        return;
+    }
+    switch (arguments.at(0).toUInt()) {
     case 0:
-        if (const std::optional<ColorValue> color = pickedColor(results))
+        if (const auto color = pickedColor(qdbus_cast<QVariantMap>(arguments.at(1))))
             emit picked(*color);
         else
             emit failed(tr("The desktop's colour picker gave no colour."));
@@ -149,9 +204,8 @@ void PortalColorPicker::onResponse(uint response, const QVariantMap &results)
 
 bool PortalColorPicker::listen(const QString &requestPath)
 {
-    // Any sender: the portal may answer from its unique name, and only it uses this path.
-    if (!m_bus.connect(QString(), requestPath, requestInterface(), QStringLiteral("Response"), this,
-                       SLOT(onResponse(uint, QVariantMap))))
+    if (!m_bus.connect(m_portal, requestPath, requestInterface(), QStringLiteral("Response"), this,
+                       SLOT(onResponse(QDBusMessage))))
         return false;
     m_requestPath = requestPath;
     return true;
@@ -159,9 +213,22 @@ bool PortalColorPicker::listen(const QString &requestPath)
 
 void PortalColorPicker::stopListening()
 {
-    m_bus.disconnect(QString(), m_requestPath, requestInterface(), QStringLiteral("Response"), this,
-                     SLOT(onResponse(uint, QVariantMap)));
+    m_bus.disconnect(m_portal, m_requestPath, requestInterface(), QStringLiteral("Response"), this,
+                     SLOT(onResponse(QDBusMessage)));
     m_requestPath.clear();
+}
+
+void PortalColorPicker::finish()
+{
+    stopListening();
+    m_portalWatcher.setWatchedServices({});
+    m_timeout.stop();
+}
+
+void PortalColorPicker::fail(const QString &message)
+{
+    finish();
+    emit failed(message);
 }
 
 } // namespace Tintora

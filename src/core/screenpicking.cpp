@@ -8,6 +8,12 @@
 #include <QLoggingCategory>
 #include <QPixmap>
 #include <QScreen>
+#include <QtMath>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
 
 namespace Tintora {
 
@@ -54,17 +60,60 @@ ScreenPickSupport screenPickSupport(QStringView platformName, bool waylandSessio
                                         "Wayland desktop.")};
 }
 
-std::optional<ColorValue> screenColorAt(QPoint globalPosition)
+std::optional<ColorValue> screenColorAt(QPointF globalPosition)
 {
-    QScreen *screen = QGuiApplication::screenAt(globalPosition);
+    QScreen *screen
+        = QGuiApplication::screenAt(QPoint(qFloor(globalPosition.x()), qFloor(globalPosition.y())));
     if (!screen)
         return std::nullopt;
-    // The desktop (window 0) is grabbed in the coordinates of the screen that shows the point.
-    const QPoint onScreen = globalPosition - screen->geometry().topLeft();
-    const QImage pixel = screen->grabWindow(0, onScreen.x(), onScreen.y(), 1, 1).toImage();
-    if (pixel.isNull())
+    // A logical position is a device position divided by the scale: multiplied back, it names the
+    // device pixel under the pointer's hot spot, counted from the screen's corner.
+    const qreal scale = screen->devicePixelRatio();
+    const QPoint device = ((globalPosition - screen->geometry().topLeft()) * scale).toPoint();
+    // The desktop (window 0) is grabbed in whole logical pixels, from the device pixel nearest to
+    // the logical corner; two of them hold the device pixel at any scale.
+    const QPoint logical(int(device.x() / scale), int(device.y() / scale));
+    const QImage grab = screen->grabWindow(0, logical.x(), logical.y(), 2, 2).toImage();
+    const QPoint pixel = device - (QPointF(logical) * scale).toPoint();
+    if (!grab.valid(pixel))
         return std::nullopt;
-    return toColorValue(pixel.pixelColor(0, 0));
+    return toColorValue(grab.pixelColor(pixel));
+}
+
+QString inputGrabRefusal(WId window)
+{
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return {};
+    // Qt's own grab of the pointer reports success also when another program holds it (through
+    // the X Input extension), so the program tries both grabs itself, and lets go at once.
+    xcb_connection_t *connection = x11->connection();
+    const auto target = xcb_window_t(window);
+    const std::unique_ptr<xcb_grab_pointer_reply_t, decltype(&std::free)> pointer(
+        xcb_grab_pointer_reply(connection,
+                               xcb_grab_pointer(connection, false, target, 0, XCB_GRAB_MODE_ASYNC,
+                                                XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE,
+                                                XCB_CURRENT_TIME),
+                               nullptr),
+        &std::free);
+    const std::unique_ptr<xcb_grab_keyboard_reply_t, decltype(&std::free)> keyboard(
+        xcb_grab_keyboard_reply(connection,
+                                xcb_grab_keyboard(connection, false, target, XCB_CURRENT_TIME,
+                                                  XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
+                                nullptr),
+        &std::free);
+    xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
+    xcb_ungrab_keyboard(connection, XCB_CURRENT_TIME);
+    xcb_flush(connection);
+    if (!pointer || pointer->status != XCB_GRAB_STATUS_SUCCESS)
+        return QCoreApplication::translate("Tintora::ScreenPicking",
+                                           "Another program holds the pointer, so no colour can "
+                                           "be picked from the screen now.");
+    if (!keyboard || keyboard->status != XCB_GRAB_STATUS_SUCCESS)
+        return QCoreApplication::translate("Tintora::ScreenPicking",
+                                           "Another program holds the keyboard, so no colour can "
+                                           "be picked from the screen now.");
+    return {};
 }
 
 } // namespace Tintora

@@ -3,8 +3,9 @@
 #include "core/colorvalue.h"
 
 #include <QDBusConnection>
-#include <QPoint>
+#include <QPointF>
 #include <QString>
+#include <qwindowdefs.h>
 
 #include <optional>
 
@@ -33,8 +34,14 @@ ScreenPickSupport screenPickSupport();
 ScreenPickSupport screenPickSupport(QStringView platformName, bool waylandSession,
                                     const QDBusConnection &bus);
 
-// The colour of the screen's pixel at a position in global (device-independent) coordinates,
-// or none where no screen is or the screen cannot be read.
-std::optional<ColorValue> screenColorAt(QPoint globalPosition);
+// The colour of the screen's pixel under a position in global (device-independent) coordinates,
+// as exact as the pointer's (a mouse event's globalPosition), or none where no screen is or the
+// screen cannot be read. The pixel is the device pixel under the position, also where a logical
+// pixel covers several of them.
+std::optional<ColorValue> screenColorAt(QPointF globalPosition);
+
+// Empty when the program may take the pointer and the keyboard for a pick over its window;
+// otherwise a sentence saying that another program holds one of them (X11).
+QString inputGrabRefusal(WId window);
 
 } // namespace Tintora

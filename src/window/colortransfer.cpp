@@ -31,15 +31,17 @@ ColorTransfer::ColorTransfer(MainWindow &window, ColorPanel &pasteTarget, ColorP
     const auto picked = [this](ColorValue color) {
         giveColor(color, m_pickTarget);
     };
+    const auto pickFailed = [this](const QString &message) {
+        QMessageBox::warning(&m_window, tr("Pick Colour from Screen"), message);
+    };
     m_screenPicker = new ScreenPicker(&window);
     connect(m_screenPicker, &ScreenPicker::picked, this, picked);
+    connect(m_screenPicker, &ScreenPicker::failed, this, pickFailed);
     // Only a desktop that offers its picker is asked; the bus is left alone otherwise.
     if (m_pickMethod == ScreenPickMethod::Portal) {
         m_portalPicker = new PortalColorPicker(this);
         connect(m_portalPicker, &PortalColorPicker::picked, this, picked);
-        connect(m_portalPicker, &PortalColorPicker::failed, this, [this](const QString &message) {
-            QMessageBox::warning(&m_window, tr("Pick Colour from Screen"), message);
-        });
+        connect(m_portalPicker, &PortalColorPicker::failed, this, pickFailed);
     }
 
     // The entries follow the open panel, so that their keys do nothing where they have nothing to
@@ -118,9 +120,13 @@ void ColorTransfer::updateActions()
 
 void ColorTransfer::giveColor(ColorValue color, ColorPanel &suited)
 {
-    m_window.openIfNoneOpen(suited);
-    if (auto *panel = qobject_cast<ColorPanel *>(m_window.openPanel()))
-        panel->takeColor(color);
+    if (auto *panel = qobject_cast<ColorPanel *>(m_window.openPanel());
+        panel && panel->takeColor(color))
+        return;
+    // None open, or one that takes no colours (the Web Browser, the help): the suited panel opens
+    // in its place, through the buttons as the user would.
+    m_window.openInPlace(suited);
+    suited.takeColor(color);
 }
 
 void ColorTransfer::paste()

@@ -28,9 +28,9 @@ public:
     // panel is open, a picked one pickTarget.
     ColorTransfer(MainWindow &window, ColorPanel &pasteTarget, ColorPanel &pickTarget);
 
-    // Shows a colour in the open colour panel, as its takeColor does; when no panel is open,
-    // suited opens first, as its toolbar button opens it. A colour given while a panel that shows
-    // no colour is open goes nowhere.
+    // Shows a colour in the open colour panel, as its takeColor does. When no panel is open, or
+    // one that takes no colours (the Web Browser, the help), suited opens in its place, through
+    // the toolbar buttons as the user would, and takes the colour.
     void giveColor(ColorValue color, ColorPanel &suited);
 
 private:

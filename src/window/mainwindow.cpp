@@ -119,11 +119,14 @@ Panel *MainWindow::openPanel() const
     return nullptr;
 }
 
-void MainWindow::openIfNoneOpen(Panel &panel)
+void MainWindow::openInPlace(Panel &panel)
 {
+    for (int index = 1; index <= m_toolbar->buttonCount(); ++index) {
+        if (m_toolbar->button(index)->isChecked())
+            m_toolbar->button(index)->click();
+    }
     const auto index = std::find(m_panels.begin(), m_panels.end(), &panel) - m_panels.begin();
-    if (!openPanel())
-        m_toolbar->button(int(index) + 1)->click();
+    m_toolbar->button(int(index) + 1)->click();
 }
 
 void MainWindow::updateCurrentColor()

@@ -62,8 +62,8 @@ public:
 
     // The open panel; none while all are closed.
     Panel *openPanel() const;
-    // Opens a panel as its toolbar button does, when no panel is open.
-    void openIfNoneOpen(Panel &panel);
+    // Opens a panel through its toolbar button, after closing the open one through its own.
+    void openInPlace(Panel &panel);
     // The colour of the open panel, color() of a colour panel; none while no colour panel is
     // open.
     std::optional<ColorValue> currentColor() const { return m_currentColor; }

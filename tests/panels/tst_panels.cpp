@@ -5,9 +5,11 @@
 #include "window/paneltoolbar.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
