@@ -2,6 +2,7 @@
 // CIEDE2000, the catalogue search by name, the colour parser and finder, and every notation of a
 // colour. Part of bench_core.
 
+#include "core/catalog.h"
 #include "core/catalogreader.h"
 #include "core/catalogsearch.h"
 #include "core/colordifference.h"
@@ -28,8 +29,9 @@ QStringList shippedList(const char *name)
 
 QList<Tintora::ColorValue> shippedColors()
 {
-    return Tintora::catalogColors(shippedList("redlist.dat"), shippedList("greenlist.dat"),
-                                  shippedList("bluelist.dat"));
+    return Tintora::Catalog {shippedList("pantonelist.dat"), shippedList("redlist.dat"),
+                             shippedList("greenlist.dat"), shippedList("bluelist.dat")}
+        .colors();
 }
 
 std::array<Tintora::ColorValue, 1024> randomColors()

@@ -3,7 +3,6 @@
 
 #include "core/catalogloader.h"
 #include "core/catalogreader.h"
-#include "core/formstate.h"
 #include "widgets/swatchpicture.h"
 #include "window/mainwindow.h"
 #include "window/paneltoolbar.h"
@@ -50,7 +49,7 @@ public:
             qFatal("The program ended with %d", exitCode);
         };
         m_window = std::make_unique<MainWindow>(std::move(setup));
-        if (!m_window->Form_Load())
+        if (!m_window->startUp())
             qFatal("Start-up failed");
         m_window->show();
         const QDeadlineTimer deadline(5000);
@@ -61,6 +60,10 @@ public:
 
     MainWindow &window() { return *m_window; }
     QString pagePath() const { return m_folder.filePath(QStringLiteral("Webdask/WebDask.html")); }
+    QStringList catalogNames() const
+    {
+        return Tintora::readCatalogItems(m_folder.read(QStringLiteral("Pantone/pantonelist.dat")));
+    }
 
 private:
     TestSupport::ProgramFolder m_folder;
@@ -81,7 +84,7 @@ class OpenPanel
 {
 public:
     OpenPanel(MainWindow &window, int index)
-        : m_button(window.tlbFirst()->button(index))
+        : m_button(window.toolbar()->button(index))
     {
         m_button->click();
         QCoreApplication::processEvents();
@@ -140,25 +143,23 @@ QString hexNumber(int red, int green, int blue)
         .toUpper();
 }
 
-void BM_DecimalToRGB(benchmark::State &state)
+void BM_ColorNotations(benchmark::State &state)
 {
-    Tintora::FormState form;
-    form.FillHexTable();
     std::array<qint32, 1024> values {};
     std::mt19937 random(20031);
     std::uniform_int_distribution<qint32> colour(0, Tintora::kWhite);
     for (qint32 &value : values)
         value = colour(random);
     std::size_t next = 0;
+    Tintora::ColorNotations notations;
     for (auto _ : state) {
-        form.varDecimal = values[next];
+        notations = Tintora::colorNotations(values[next]);
         next = (next + 1) % values.size();
-        form.DecimalToRGB();
-        benchmark::DoNotOptimize(form.strHexColor);
+        benchmark::DoNotOptimize(notations);
     }
     const qint32 last = values[(next + values.size() - 1) % values.size()];
-    if (form.strHexColor != hexNumber(last & 0xFF, (last >> 8) & 0xFF, last >> 16))
-        state.SkipWithError("DecimalToRGB gave a wrong HTML Number");
+    if (notations.html != hexNumber(last & 0xFF, (last >> 8) & 0xFF, last >> 16))
+        state.SkipWithError("colorNotations gave a wrong HTML Number");
 }
 
 void BM_RGBScroller(benchmark::State &state, Update update)
@@ -212,7 +213,9 @@ void BM_QBScroller(benchmark::State &state, Update update)
 
 void BM_PantoneScroller(benchmark::State &state, Update update)
 {
-    MainWindow &window = shown().window();
+    ShownWindow &shownWindow = shown();
+    MainWindow &window = shownWindow.window();
+    const QStringList names = shownWindow.catalogNames();
     const OpenPanel open(window, 2);
     QWidget *panel = named(window, "fraPantone");
     auto *bar = named<QScrollBar>(window, "vsPantone");
@@ -223,8 +226,7 @@ void BM_PantoneScroller(benchmark::State &state, Update update)
         bar->setValue(entry);
         finishUpdate(panel, update);
     }
-    checkText(state, named<QLineEdit>(window, "txtPantoneNum"),
-              window.state().cboPantoneList.item(entry));
+    checkText(state, named<QLineEdit>(window, "txtPantoneNum"), names.value(entry));
 }
 
 void BM_SwatchPick(benchmark::State &state, Update update)
@@ -244,8 +246,6 @@ void BM_SwatchPick(benchmark::State &state, Update update)
         QCoreApplication::sendEvent(picture, &event);
     };
     QPoint at = inner.topLeft();
-    // Each pick stores the colour here: a value no pick gives shows that none came through.
-    window.state().varDecimal = -1;
     send(QEvent::MouseButtonPress, at, Qt::LeftButton);
     int step = 0;
     for (auto _ : state) {
@@ -257,8 +257,8 @@ void BM_SwatchPick(benchmark::State &state, Update update)
         finishUpdate(panel, update);
     }
     send(QEvent::MouseButtonRelease, at, Qt::NoButton);
-    if (window.state().varDecimal != picture->colorAt(at - inner.topLeft()))
-        state.SkipWithError("The mouse moves picked no colour");
+    checkText(state, named<QLineEdit>(window, "txtColorDecimal"),
+              QString::number(picture->colorAt(at - inner.topLeft())));
 }
 
 // The page writer writes the page through a temporary file that it flushes to the disk before
@@ -324,16 +324,15 @@ void BM_CatalogLoad(benchmark::State &state)
 {
     const int entries = int(state.range(0));
     const CatalogFolder &folder = catalogFolder(entries);
-    Tintora::FormState form;
-    form.strWebPage = folder.pagePath();
+    Tintora::CatalogLoadResult result;
     for (auto _ : state) {
-        const Tintora::CatalogLoadResult result = Tintora::readCatalogFiles(folder.path(), form);
+        result = Tintora::loadCatalog(folder.path(), folder.pagePath());
         if (!result.ok()) {
             state.SkipWithError(qPrintable(result.message));
             break;
         }
     }
-    if (form.cboPantoneList.count() != std::min(entries, Tintora::kCatalogSize))
+    if (result.catalog.names.size() != std::min(entries, Tintora::kCatalogSize))
         state.SkipWithError("The catalogue lost entries");
     state.SetComplexityN(entries);
 }
@@ -363,10 +362,9 @@ void BM_HostileCatalogLoad(benchmark::State &state)
         state.SkipWithError("Cannot put the file in place");
         return;
     }
-    Tintora::FormState form;
-    form.strWebPage = folder.filePath(QStringLiteral("Webdask/WebDask.html"));
+    const QString page = folder.filePath(QStringLiteral("Webdask/WebDask.html"));
     for (auto _ : state) {
-        if (Tintora::readCatalogFiles(folder.path(), form).ok()) {
+        if (Tintora::loadCatalog(folder.path(), page).ok()) {
             state.SkipWithError("The loader took it for a catalogue");
             break;
         }
@@ -402,7 +400,7 @@ void registerDisplay(const char *name, void (*run)(benchmark::State &, Update))
 
 } // namespace
 
-BENCHMARK(BM_DecimalToRGB);
+BENCHMARK(BM_ColorNotations);
 BENCHMARK(BM_PageWriter)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_CatalogLoad)
     ->Arg(Tintora::kCatalogSize)

@@ -1,7 +1,6 @@
 #include "core/catalogloader.h"
 
 #include "core/catalogreader.h"
-#include "core/formstate.h"
 #include "core/messagetext.h"
 #include "core/numericvalue.h"
 #include "core/programfolder.h"
@@ -18,7 +17,7 @@ namespace {
 struct CatalogFile
 {
     QString name;
-    HiddenList *list;
+    QStringList Catalog::*list;
     bool components; // entries are colour components 0 to 255
 };
 
@@ -28,16 +27,24 @@ bool isComponent(const QString &text)
     return value && *value >= 0 && *value <= 255;
 }
 
+CatalogLoadResult failed(CatalogFailure failure, const QString &file, const QString &message)
+{
+    CatalogLoadResult result;
+    result.failure = failure;
+    result.fileName = file;
+    result.message = message;
+    return result;
+}
+
 CatalogLoadResult damaged(const QString &file, const QString &fault)
 {
-    return CatalogLoadResult {CatalogFailure::Damaged, file,
-                              QStringLiteral("The file \"%1\" is damaged: %2.").arg(file, fault)};
+    return failed(CatalogFailure::Damaged, file,
+                  QStringLiteral("The file \"%1\" is damaged: %2.").arg(file, fault));
 }
 
 // The first fault of a list that was read completely, or no failure.
-CatalogLoadResult checkList(const CatalogFile &file)
+CatalogLoadResult checkList(const CatalogFile &file, const QStringList &items)
 {
-    const QStringList &items = file.list->items();
     if (items.size() < kCatalogSize) {
         const QString held = items.size() == 1 ? QStringLiteral("1 entry")
                                                : QStringLiteral("%1 entries").arg(items.size());
@@ -60,37 +67,32 @@ CatalogLoadResult checkList(const CatalogFile &file)
 
 } // namespace
 
-CatalogLoadResult readCatalogFiles(const QString &programFolder, FormState &state)
+CatalogLoadResult loadCatalog(const QString &programFolder, const QString &pagePath)
 {
-    state.cboPantoneRGBred.clear();
-    state.cboPantoneRGBgreen.clear();
-    state.cboPantoneRGBblue.clear();
-
     // Qt reads file names as UTF-8 and puts a replacement mark where a name is not; a folder
     // found by such a name cannot be opened, and nothing in it is missing.
     if (programFolder.contains(QChar::ReplacementCharacter) && !QFileInfo(programFolder).isDir()) {
-        return CatalogLoadResult {
+        return failed(
             CatalogFailure::UnusableFolder, QString(),
             QStringLiteral("The program cannot open its folder \"%1\": the folder's name is not "
                            "valid UTF-8 text. Rename the folder, or move the program into "
                            "another one, and start it again.")
-                .arg(programFolder)};
+                .arg(programFolder));
     }
 
-    if (!QFileInfo::exists(state.strWebPage)) {
-        const QString page = QFileInfo(state.strWebPage).fileName();
-        return CatalogLoadResult {
-            CatalogFailure::MissingPage, page,
-            QStringLiteral("The preview page \"%1\" is missing.").arg(state.strWebPage)};
+    if (!QFileInfo::exists(pagePath)) {
+        return failed(CatalogFailure::MissingPage, QFileInfo(pagePath).fileName(),
+                      QStringLiteral("The preview page \"%1\" is missing.").arg(pagePath));
     }
 
     const std::array<CatalogFile, 4> files {{
-        {QStringLiteral("redlist.dat"), &state.cboPantoneRGBred, true},
-        {QStringLiteral("greenlist.dat"), &state.cboPantoneRGBgreen, true},
-        {QStringLiteral("bluelist.dat"), &state.cboPantoneRGBblue, true},
-        {QStringLiteral("pantonelist.dat"), &state.cboPantoneList, false},
+        {QStringLiteral("redlist.dat"), &Catalog::reds, true},
+        {QStringLiteral("greenlist.dat"), &Catalog::greens, true},
+        {QStringLiteral("bluelist.dat"), &Catalog::blues, true},
+        {QStringLiteral("pantonelist.dat"), &Catalog::names, false},
     }};
 
+    CatalogLoadResult loaded;
     for (const CatalogFile &file : files) {
         QByteArray bytes;
         switch (readRegularFile(resolveBelow(programFolder, QStringLiteral("Pantone/") + file.name),
@@ -98,11 +100,10 @@ CatalogLoadResult readCatalogFiles(const QString &programFolder, FormState &stat
         case FileRead::Read:
             break;
         case FileRead::Unreadable:
-            return CatalogLoadResult {
-                CatalogFailure::MissingFile, file.name,
-                QStringLiteral("The file \"%1\" in the folder \"Pantone\" is missing or "
-                               "cannot be read.")
-                    .arg(file.name)};
+            return failed(CatalogFailure::MissingFile, file.name,
+                          QStringLiteral("The file \"%1\" in the folder \"Pantone\" is missing or "
+                                         "cannot be read.")
+                              .arg(file.name));
         case FileRead::TooLarge:
             return damaged(file.name,
                            QStringLiteral("it is larger than %1 MiB, far more than "
@@ -117,14 +118,14 @@ CatalogLoadResult readCatalogFiles(const QString &programFolder, FormState &stat
                                           "text in UTF-16 or UTF-32 saved without a "
                                           "byte order mark"));
         }
-        file.list->setItems(readCatalogItems(bytes, kCatalogSize));
+        loaded.catalog.*file.list = readCatalogItems(bytes, kCatalogSize);
     }
 
     for (const CatalogFile &file : files) {
-        if (CatalogLoadResult result = checkList(file); !result.ok())
-            return result;
+        if (CatalogLoadResult fault = checkList(file, loaded.catalog.*file.list); !fault.ok())
+            return fault;
     }
-    return {};
+    return loaded;
 }
 
 } // namespace Tintora

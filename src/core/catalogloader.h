@@ -1,17 +1,14 @@
 #pragma once
 
+#include "core/catalog.h"
+
 #include <QString>
 
 namespace Tintora {
 
-class FormState;
-
-// Entries in each catalogue file: the catalogue scroll bar runs from 0 to 940.
-constexpr int kCatalogSize = 941;
-
 enum class CatalogFailure {
     None,
-    MissingPage, // the preview page (strWebPage) does not exist; no catalogue file was read
+    MissingPage, // the preview page does not exist; no catalogue file was read
     MissingFile, // a catalogue file (or the Pantone folder) is missing, unreadable or no file
     Damaged, // a file is too large or holds NUL bytes, a list holds fewer than 941 entries, or a
              // component is not within 0 to 255
@@ -27,16 +24,16 @@ struct CatalogLoadResult
     CatalogFailure failure = CatalogFailure::None;
     QString fileName; // the file at fault, e.g. "bluelist.dat"
     QString message; // for Damaged and UnusableFolder: a sentence naming the fault
+    Catalog catalog; // the whole catalogue, when ok()
 
     bool ok() const { return failure == CatalogFailure::None; }
 };
 
-// Reads the catalogue from <programFolder>/Pantone into the four catalogue lists of the state:
-// empties the three component lists, checks that state.strWebPage exists, then reads redlist.dat,
-// greenlist.dat, bluelist.dat and pantonelist.dat in this order, each list filled (with at most
-// the 941 entries the catalogue uses) before the next file is opened; stops at the first failure,
-// leaving the lists filled so far. Only regular files are read, links followed.
-// Selects nothing: selecting the first entry is the caller's step.
-CatalogLoadResult readCatalogFiles(const QString &programFolder, FormState &state);
+// Reads the catalogue from <programFolder>/Pantone: checks that the preview page at pagePath
+// exists, then reads redlist.dat, greenlist.dat, bluelist.dat and pantonelist.dat in this order,
+// each list filled (with at most the 941 entries the catalogue uses) before the next file is
+// opened, and checks the lists; stops at the first failure. Only regular files are read, links
+// followed.
+CatalogLoadResult loadCatalog(const QString &programFolder, const QString &pagePath);
 
 } // namespace Tintora

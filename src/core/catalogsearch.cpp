@@ -1,18 +1,10 @@
 #include "core/catalogsearch.h"
 
 #include "core/colorparser.h"
-#include "core/numericvalue.h"
-
-#include <algorithm>
 
 namespace Tintora {
 
 namespace {
-
-bool isBlank(QChar c)
-{
-    return c.isSpace();
-}
 
 // How a typed name, already simplified and case-folded, matches the start of a catalogue name.
 enum class NameMatch { None, Start, Word, Whole };
@@ -25,9 +17,9 @@ NameMatch matchName(QStringView wanted, QStringView name)
         if (at == name.size())
             return NameMatch::None;
         if (c == u' ') {
-            if (!isBlank(name[at]))
+            if (!name[at].isSpace())
                 return NameMatch::None;
-            while (at < name.size() && isBlank(name[at]))
+            while (at < name.size() && name[at].isSpace())
                 ++at;
         } else if (name[at++].toCaseFolded() != c) {
             return NameMatch::None;
@@ -35,7 +27,7 @@ NameMatch matchName(QStringView wanted, QStringView name)
     }
     if (at == name.size())
         return NameMatch::Whole;
-    return isBlank(name[at]) ? NameMatch::Word : NameMatch::Start;
+    return name[at].isSpace() ? NameMatch::Word : NameMatch::Start;
 }
 
 } // namespace
@@ -66,20 +58,6 @@ std::optional<int> findCatalogEntry(QStringView text, const QStringList &names)
         }
     }
     return word ? word : start;
-}
-
-QList<ColorValue> catalogColors(const QStringList &reds, const QStringList &greens,
-                                const QStringList &blues)
-{
-    const qsizetype count = std::min({reds.size(), greens.size(), blues.size()});
-    const auto component = [](const QString &text) {
-        return int(numericInt16(text).value_or(0));
-    };
-    QList<ColorValue> colors;
-    colors.reserve(count);
-    for (qsizetype i = 0; i < count; ++i)
-        colors.append(colorValue(component(reds[i]), component(greens[i]), component(blues[i])));
-    return colors;
 }
 
 } // namespace Tintora

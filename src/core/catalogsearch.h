@@ -1,8 +1,5 @@
 #pragma once
 
-#include "core/colorvalue.h"
-
-#include <QList>
 #include <QStringList>
 #include <QStringView>
 
@@ -18,11 +15,5 @@ namespace Tintora {
 //   3. starts with the text ("rhod" finds "Rhodamine Red C").
 // An empty text, or one that no name matches, finds nothing.
 std::optional<int> findCatalogEntry(QStringView text, const QStringList &names);
-
-// The colour of each catalogue entry as the catalogue panel shows it, from the catalogue's three
-// component lists (FormState's cboPantoneRGBred, ...green and ...blue items); a component that
-// is no number counts as 0. As many entries as the shortest list has.
-QList<ColorValue> catalogColors(const QStringList &reds, const QStringList &greens,
-                                const QStringList &blues);
 
 } // namespace Tintora

@@ -36,7 +36,7 @@ std::optional<ParsedColor> ownColor(QStringView text, Notation notation)
         return opaque(rgbTriple(text));
     case Notation::Decimal:
         return opaque(wholeNumber(withoutBlanks(text), kWhite));
-    case Notation::None:
+    case Notation::Unambiguous:
     case Notation::Any:
         break;
     }

@@ -13,7 +13,7 @@ enum class Notation {
     Html, // the HTML Number box: six hexadecimal digits, "3399CC" (even "123456" is hex)
     Rgb, // the RGB Number box: three components without "rgb", "51,153,204" or "51 153 204"
     Decimal, // the Decimal Number box: a colour value 0 to 16777215, "13408563"
-    None, // a box with a notation of its own that is no colour (a QB or catalogue number)
+    Unambiguous, // only the unambiguous forms: a box whose own number is no colour (QB, catalogue)
     Any, // text from the clipboard: after the unambiguous forms, the three above in this order
 };
 

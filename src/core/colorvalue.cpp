@@ -31,11 +31,6 @@ Components splitColorValue(double value)
             static_cast<qint16>(blue)};
 }
 
-QString rgbNumber(int red, int green, int blue)
-{
-    return QStringLiteral("RGB(%1,%2,%3)").arg(red).arg(green).arg(blue);
-}
-
 QString htmlNumber(ColorValue color)
 {
     const Components components = splitColorValue(color);
@@ -43,6 +38,18 @@ QString htmlNumber(ColorValue color)
     for (int component : {components.red, components.green, components.blue})
         text += QStringLiteral("%1").arg(component, 2, 16, QLatin1Char('0')).toUpper();
     return text;
+}
+
+ColorNotations colorNotations(ColorValue color)
+{
+    const Components c = splitColorValue(color);
+    return {QString::number(color),
+            QStringLiteral("RGB(%1,%2,%3)").arg(c.red).arg(c.green).arg(c.blue), htmlNumber(color)};
+}
+
+ColorNotations placeholderNotations()
+{
+    return {QStringLiteral("0"), QStringLiteral("RGB(0, 0, 0)"), QStringLiteral("000000")};
 }
 
 QColor toQColor(ColorValue value)

@@ -31,24 +31,26 @@ constexpr ColorValue colorValue(int red, int green, int blue)
     return red + 256 * green + 65536 * blue;
 }
 
-// The "RGB Number": RGB(r,g,b) without blanks.
-QString rgbNumber(int red, int green, int blue);
-// The "HTML Number" of a colour: RRGGBB in upper-case hexadecimal digits, "3399CC".
+// The "HTML Number" of a colour: RRGGBB in upper-case hexadecimal digits, "3399CC". The one
+// place a colour becomes hexadecimal text.
 QString htmlNumber(ColorValue color);
 
-// What start-up and reset write into the read-outs before a selector first shows a colour.
-inline QString rgbPlaceholder()
+// A colour in the three notations its read-outs show: the Decimal Number (the colour value,
+// "13408563"), the RGB Number ("RGB(51,153,204)", no blanks) and the HTML Number ("3399CC"). The
+// components are those of splitColorValue, so any 32-bit value has notations.
+struct ColorNotations
 {
-    return QStringLiteral("RGB(0, 0, 0)");
-}
-inline QString htmlPlaceholder()
-{
-    return QStringLiteral("000000");
-}
-inline QString decimalPlaceholder()
-{
-    return QStringLiteral("0");
-}
+    QString decimal;
+    QString rgb;
+    QString html;
+    friend bool operator==(const ColorNotations &, const ColorNotations &) = default;
+};
+
+ColorNotations colorNotations(ColorValue color);
+
+// What start-up and reset write into the read-outs before a panel first shows a colour: "0",
+// "RGB(0, 0, 0)" (with blanks, unlike any RGB Number) and "000000".
+ColorNotations placeholderNotations();
 
 // The toolkit keeps colours as QColor; the program speaks colour values.
 QColor toQColor(ColorValue value);

@@ -13,12 +13,6 @@ QString helpTopicCaption(int index);
 // The text of a help topic, lines joined by CR LF; empty for an index outside 0 to 7.
 QString helpTopicText(int index);
 
-// Shown when no topic is chosen.
-inline QString noHelpTopicText()
-{
-    return QStringLiteral("BooHooHoo");
-}
-
 // The help panel's title: the window caption and what the program is.
 inline QString aboutTitle()
 {

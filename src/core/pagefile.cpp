@@ -157,6 +157,12 @@ int createTemporary(int folder, const QByteArray &prefix, QByteArray &name)
 
 } // namespace
 
+// Not QSaveFile, which writes the same way but keeps fewer of these guarantees: it opens its
+// temporary file by the whole path, so a page whose path just fits the system's limit cannot be
+// written; it does not lock its temporary file, so what a killed write left behind can never be
+// told from a write under way and removed; it folds the system's errors into a few kinds, so a
+// full disk, a refusal and a missing folder get no numbers of their own; and as root it replaces
+// a page marked read-only.
 int replaceFile(const QString &path, const QByteArray &content)
 {
     if (path.isEmpty())

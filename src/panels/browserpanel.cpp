@@ -1,9 +1,9 @@
 #include "panels/browserpanel.h"
 
-#include "core/formstate.h"
+#include "browser/browserhost.h"
 #include "core/pagefile.h"
 #include "core/pagetext.h"
-#include "widgets/browserhost.h"
+#include "panels/colorpanel.h"
 #include "widgets/contrastreadout.h"
 #include "widgets/controls.h"
 
@@ -15,183 +15,144 @@
 
 namespace Tintora {
 
-BrowserPanel::BrowserPanel(FormState &state, const ColorSources &sources,
-                           const QString &browserPluginPath, QWidget *parent)
-    : QGroupBox(tr("Web Browser"), parent)
-    , m_state(state)
+BrowserPanel::BrowserPanel(const ColorSources &sources, const QString &browserPluginPath,
+                           QWidget *parent)
+    : Panel(QStringLiteral("FraBrowser"), tr("Web Browser"), 5175, parent)
 {
-    setObjectName(QStringLiteral("FraBrowser"));
+    addAssignment("cmdPantone", tr("Pantone Color"), {120, 240, 1215, 375}, "lblWebPantone",
+                  {1560, 360, 255, 135}, sources.pantone);
+    addAssignment("cmdQB", tr("QB Color"), {120, 600, 1215, 375}, "lblWebQB", {1560, 720, 255, 135},
+                  sources.qb);
+    addAssignment("cmdSwatch", tr("Swatch Color"), {120, 960, 1215, 375}, "lblWebSwatch",
+                  {1560, 1080, 255, 135}, sources.swatch);
+    addAssignment("cmdRGB", tr("RGB Color"), {2160, 480, 1335, 375}, "lblWebRGB",
+                  {3720, 600, 255, 135}, sources.rgb);
+    addAssignment("cmdWebHtml", tr("HTML Color"), {2160, 840, 1335, 375}, "lblWebHtml",
+                  {3720, 960, 255, 135}, sources.html);
 
-    placePanel(this);
+    m_textColorBox = placeControl<QCheckBox>(this, QStringLiteral("chkFG"), {4440, 240, 1215, 255},
+                                             tr("Text Color"));
+    m_backColorBox = placeControl<QCheckBox>(this, QStringLiteral("chkBG"), {4440, 480, 1215, 255},
+                                             tr("Back Color"));
+    m_boldBox = placeControl<QCheckBox>(this, QStringLiteral("chkBold"), {4440, 840, 1215, 255},
+                                        tr("Bold"));
+    m_italicBox = placeControl<QCheckBox>(this, QStringLiteral("chkItalics"),
+                                          {4440, 1080, 1215, 255}, tr("Italics"));
+    m_underlineBox = placeControl<QCheckBox>(this, QStringLiteral("chkUnderline"),
+                                             {4440, 1320, 1215, 255}, tr("Underline"));
 
-    lblWebPantone = addAssignment(QStringLiteral("cmdPantone"), tr("Pantone Color"),
-                                  twipsRect(120, 240, 1215, 375), QStringLiteral("lblWebPantone"),
-                                  twipsRect(1560, 360, 255, 135), sources.pantone);
-    lblWebQB
-        = addAssignment(QStringLiteral("cmdQB"), tr("QB Color"), twipsRect(120, 600, 1215, 375),
-                        QStringLiteral("lblWebQB"), twipsRect(1560, 720, 255, 135), sources.qb);
-    lblWebSwatch = addAssignment(QStringLiteral("cmdSwatch"), tr("Swatch Color"),
-                                 twipsRect(120, 960, 1215, 375), QStringLiteral("lblWebSwatch"),
-                                 twipsRect(1560, 1080, 255, 135), sources.swatch);
-    lblWebRGB
-        = addAssignment(QStringLiteral("cmdRGB"), tr("RGB Color"), twipsRect(2160, 480, 1335, 375),
-                        QStringLiteral("lblWebRGB"), twipsRect(3720, 600, 255, 135), sources.rgb);
-    lblWebHtml = addAssignment(QStringLiteral("cmdWebHtml"), tr("HTML Color"),
-                               twipsRect(2160, 840, 1335, 375), QStringLiteral("lblWebHtml"),
-                               twipsRect(3720, 960, 255, 135), sources.html);
-
-    chkFG = addCheckBox(QStringLiteral("chkFG"), tr("Text Color"), twipsRect(4440, 240, 1215, 255));
-    chkBG = addCheckBox(QStringLiteral("chkBG"), tr("Back Color"), twipsRect(4440, 480, 1215, 255));
-    chkBold = addCheckBox(QStringLiteral("chkBold"), tr("Bold"), twipsRect(4440, 840, 1215, 255));
-    chkItalics = addCheckBox(QStringLiteral("chkItalics"), tr("Italics"),
-                             twipsRect(4440, 1080, 1215, 255));
-    chkUnderline = addCheckBox(QStringLiteral("chkUnderline"), tr("Underline"),
-                               twipsRect(4440, 1320, 1215, 255));
-
-    txtWebSample = new QLineEdit(tr("Text Sample"), this);
-    txtWebSample->setObjectName(QStringLiteral("txtWebSample"));
-    txtWebSample->setGeometry(twipsRect(120, 1680, 5535, 765));
-    txtWebSample->setAccessibleName(tr("Sample text"));
+    m_sample = placeControl<QLineEdit>(this, QStringLiteral("txtWebSample"), {120, 1680, 5535, 765},
+                                       tr("Text Sample"));
+    m_sample->setAccessibleName(tr("Sample text"));
     // In the free room between the middle buttons and the sample, which it describes.
-    auto *contrast = new ContrastReadout(txtWebSample, this);
-    contrast->setObjectName(QStringLiteral("lblContrast"));
-    contrast->setGeometry(twipsRect(1920, 1230, 2460, 420));
+    m_contrast = placeControl<ContrastReadout>(this, QStringLiteral("lblContrast"),
+                                               {1920, 1230, 2460, 420});
 
-    auto *cmdWriteWeb = new QPushButton(tr("View Text Sample in Web Browser"), this);
-    cmdWriteWeb->setObjectName(QStringLiteral("cmdWriteWeb"));
-    cmdWriteWeb->setGeometry(twipsRect(360, 2640, 3135, 375));
-    cmdRefresh = new QPushButton(tr("Refresh Web Page"), this);
-    cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
-    cmdRefresh->setGeometry(twipsRect(3600, 2640, 1695, 375));
+    auto *writeButton
+        = placeControl<QPushButton>(this, QStringLiteral("cmdWriteWeb"), {360, 2640, 3135, 375},
+                                    tr("View Text Sample in Web Browser"));
+    m_refreshButton = placeControl<QPushButton>(this, QStringLiteral("cmdRefresh"),
+                                                {3600, 2640, 1695, 375}, tr("Refresh Web Page"));
     makeLabel(this, QStringLiteral("Label18"), tr("Browser is only linked to Webdask.html"),
-              twipsRect(1200, 3240, 2895, 255));
+              {1200, 3240, 2895, 255});
 
-    brwVRN = new BrowserHost(browserPluginPath, this);
-    brwVRN->setObjectName(QStringLiteral("brwVRN"));
-    brwVRN->setGeometry(twipsRect(120, 3600, 5535, 1335));
-    brwVRN->setAccessibleName(tr("Web page preview"));
+    m_browser = placeControl<BrowserHost>(this, QStringLiteral("brwVRN"), {120, 3600, 5535, 1335},
+                                          browserPluginPath);
+    m_browser->setAccessibleName(tr("Web page preview"));
 
     // The boxes react to their state, so a value set by the program (Reset) runs the same
     // handling as a click, and only when the value really changes.
-    connect(chkFG, &QCheckBox::toggled, this, &BrowserPanel::chkFG_Click);
-    connect(chkBG, &QCheckBox::toggled, this, &BrowserPanel::chkBG_Click);
-    connect(chkBold, &QCheckBox::toggled, this,
-            [this] { toggleFontAttribute(&QFont::setBold, &QFont::bold); });
-    connect(chkItalics, &QCheckBox::toggled, this,
-            [this] { toggleFontAttribute(&QFont::setItalic, &QFont::italic); });
-    connect(chkUnderline, &QCheckBox::toggled, this,
-            [this] { toggleFontAttribute(&QFont::setUnderline, &QFont::underline); });
-    connect(cmdWriteWeb, &QPushButton::clicked, this, &BrowserPanel::cmdWriteWeb_Click);
-    connect(cmdRefresh, &QPushButton::clicked, brwVRN, &BrowserHost::reload);
+    connect(m_textColorBox, &QCheckBox::toggled, this,
+            [this](bool checked) { setSampleColors(checked ? m_assigned : kBlack, m_backColor); });
+    connect(m_backColorBox, &QCheckBox::toggled, this,
+            [this](bool checked) { setSampleColors(m_textColor, checked ? m_assigned : kWhite); });
+    for (QCheckBox *box : {m_boldBox, m_italicBox, m_underlineBox})
+        connect(box, &QCheckBox::toggled, this, &BrowserPanel::showSampleStyle);
+    connect(writeButton, &QPushButton::clicked, this, &BrowserPanel::writePage);
+    connect(m_refreshButton, &QPushButton::clicked, m_browser, &BrowserHost::reload);
 }
 
-QLabel *BrowserPanel::addAssignment(const QString &name, const QString &caption,
-                                    QRect buttonGeometry, const QString &chipName,
-                                    QRect chipGeometry, QWidget *source)
+void BrowserPanel::addAssignment(const char *name, const QString &caption, QRect buttonTwips,
+                                 const char *chipName, QRect chipTwips, ColorPanel *source)
 {
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setGeometry(buttonGeometry);
+    auto *button = placeControl<QPushButton>(this, QLatin1StringView(name), buttonTwips, caption);
 
-    QLabel *chip = makeLabel(this, chipName, QString(), chipGeometry);
+    QLabel *chip = makeLabel(this, QLatin1StringView(chipName), QString(), chipTwips);
     chip->setAccessibleName(tr("%1 patch").arg(caption));
     chip->setFrameStyle(QFrame::Box | QFrame::Plain);
     chip->setAutoFillBackground(true);
+    setBackColor(chip, kBlack);
 
+    // The colour changes nothing on the sample until a colour box is ticked again.
     connect(button, &QPushButton::clicked, this, [this, source, chip] {
-        setBackColor(chip, backColor(source));
-        m_state.varWebColor = backColor(source);
+        m_assigned = source->color();
+        setBackColor(chip, m_assigned);
     });
     m_assignments.push_back({source, chip});
-    return chip;
 }
 
-QCheckBox *BrowserPanel::addCheckBox(const QString &name, const QString &caption, QRect geometry)
+void BrowserPanel::setPage(const QString &pagePath)
 {
-    auto *box = new QCheckBox(caption, this);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    return box;
-}
-
-void BrowserPanel::navigate(const QString &pagePath)
-{
-    brwVRN->navigate(pagePath);
+    m_pagePath = pagePath;
+    m_browser->navigate(pagePath);
 }
 
 void BrowserPanel::preloadBrowser()
 {
-    brwVRN->preload();
+    m_browser->preload();
 }
 
 void BrowserPanel::opened()
 {
-    // Each chip takes the colour its assignment button would assign now.
     for (const Assignment &assignment : m_assignments)
-        setBackColor(assignment.chip, backColor(assignment.source));
+        setBackColor(assignment.chip, assignment.source->color());
     // Starting the browser takes a few hundred milliseconds the first time: let the panel paint
     // first.
-    QMetaObject::invokeMethod(brwVRN, &BrowserHost::activate, Qt::QueuedConnection);
-}
-
-void BrowserPanel::setStartValues()
-{
-    setForeColor(txtWebSample, kBlack);
-    setBackColor(txtWebSample, kWhite);
-    for (QLabel *chip : {lblWebHtml, lblWebPantone, lblWebQB, lblWebRGB, lblWebSwatch})
-        setBackColor(chip, kBlack);
+    QMetaObject::invokeMethod(m_browser, &BrowserHost::activate, Qt::QueuedConnection);
 }
 
 void BrowserPanel::reset()
 {
     // A box that was checked runs its handling as it goes off.
-    for (QCheckBox *box : {chkFG, chkBG, chkBold, chkItalics, chkUnderline})
+    for (QCheckBox *box : {m_textColorBox, m_backColorBox, m_boldBox, m_italicBox, m_underlineBox})
         box->setChecked(false);
+    m_assigned = kBlack;
+    setSampleColors(kBlack, kWhite);
+    for (const Assignment &assignment : m_assignments)
+        setBackColor(assignment.chip, kBlack);
 }
 
-void BrowserPanel::chkFG_Click()
+void BrowserPanel::setSampleColors(ColorValue text, ColorValue back)
 {
-    if (!m_state.varWebColor)
-        m_state.varWebColor = kBlack;
-    setForeColor(txtWebSample, chkFG->isChecked() ? *m_state.varWebColor : kBlack);
+    m_textColor = text;
+    m_backColor = back;
+    setForeColor(m_sample, text);
+    setBackColor(m_sample, back);
+    m_contrast->showContrast(text, back);
 }
 
-void BrowserPanel::chkBG_Click()
+void BrowserPanel::showSampleStyle()
 {
-    if (!m_state.varWebColor)
-        m_state.varWebColor = kBlack;
-    setBackColor(txtWebSample, chkBG->isChecked() ? *m_state.varWebColor : kWhite);
+    QFont font = m_sample->font();
+    font.setBold(m_boldBox->isChecked());
+    font.setItalic(m_italicBox->isChecked());
+    font.setUnderline(m_underlineBox->isChecked());
+    m_sample->setFont(font);
 }
 
-void BrowserPanel::toggleFontAttribute(void (QFont::*setter)(bool), bool (QFont::*getter)() const)
+void BrowserPanel::writePage()
 {
-    QFont font = txtWebSample->font();
-    (font.*setter)(!(font.*getter)());
-    txtWebSample->setFont(font);
-}
-
-void BrowserPanel::cmdWriteWeb_Click()
-{
-    cmdRefresh->setEnabled(false);
-    const QString sample = txtWebSample->text();
-    const PageStyle style {chkBold->checkState() != Qt::Unchecked,
-                           chkItalics->checkState() != Qt::Unchecked,
-                           chkUnderline->checkState() != Qt::Unchecked};
-    m_state.varDecimal = foreColor(txtWebSample);
-    m_state.DecimalToRGB();
-    const QString foreHex = m_state.strHexColor;
-    m_state.varDecimal = backColor(txtWebSample);
-    m_state.DecimalToRGB();
-    const QString backHex = m_state.strHexColor;
-    const QByteArray page = pageText(sample, foreHex, backHex, style);
-
-    // The page the browser shows, which start-up chose.
-    if (const int error = replaceFile(m_state.strWebPage, pageFileContent(page))) {
+    m_refreshButton->setEnabled(false);
+    const PageStyle style {m_boldBox->isChecked(), m_italicBox->isChecked(),
+                           m_underlineBox->isChecked()};
+    const QByteArray page
+        = pageText(m_sample->text(), htmlNumber(m_textColor), htmlNumber(m_backColor), style);
+    if (const int error = replaceFile(m_pagePath, pageFileContent(page))) {
         reportWriteFailure(error);
         return;
     }
-    brwVRN->reload();
-    cmdRefresh->setEnabled(true);
+    m_browser->reload();
+    m_refreshButton->setEnabled(true);
 }
 
 void BrowserPanel::reportWriteFailure(int errorNumber)

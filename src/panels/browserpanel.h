@@ -1,9 +1,7 @@
 #pragma once
 
 #include "core/colorvalue.h"
-#include "panels/panelinterface.h"
-
-#include <QGroupBox>
+#include "panels/panel.h"
 
 #include <vector>
 
@@ -15,71 +13,69 @@ class QPushButton;
 namespace Tintora {
 
 class BrowserHost;
-class FormState;
+class ColorPanel;
+class ContrastReadout;
 
-// The colour boxes of the five selectors, where the assignment buttons take their colours.
+// The colour panels whose colours the assignment buttons take.
 struct ColorSources
 {
-    QWidget *pantone = nullptr;
-    QWidget *qb = nullptr;
-    QWidget *rgb = nullptr;
-    QWidget *html = nullptr;
-    QWidget *swatch = nullptr;
+    ColorPanel *pantone;
+    ColorPanel *qb;
+    ColorPanel *rgb;
+    ColorPanel *html;
+    ColorPanel *swatch;
 };
 
 // "Web Browser": tries a colour on a sample text and previews the sample as a web page.
-class BrowserPanel : public QGroupBox, public PanelInterface
+class BrowserPanel : public Panel
 {
     Q_OBJECT
 
 public:
-    BrowserPanel(FormState &state, const ColorSources &sources, const QString &browserPluginPath,
+    BrowserPanel(const ColorSources &sources, const QString &browserPluginPath,
                  QWidget *parent = nullptr);
 
+    // The preview page, which the browser shows and the page writer rewrites. The browser loads
+    // it once the panel first opens.
+    void setPage(const QString &pagePath);
     // The page writer: writes the sample as the preview page and reloads the browser.
-    void cmdWriteWeb_Click();
-
-    // Points the browser at the preview page; it loads once the panel first opens.
-    void navigate(const QString &pagePath);
+    void writePage();
     // Loads the browser's libraries in the background, ahead of the panel's first opening.
     void preloadBrowser();
 
-    QWidget *widget() override { return this; }
-    int openHeight() const override { return 5175; }
+    // Each chip takes the colour its assignment button would assign now.
     void opened() override;
-    void setStartValues() override;
+    // Plain black on white, no colour assigned, every chip black; the sample's text stays.
     void reset() override;
 
 private:
     struct Assignment
     {
-        QWidget *source;
+        ColorPanel *source;
         QLabel *chip;
     };
 
-    QLabel *addAssignment(const QString &name, const QString &caption, QRect buttonGeometry,
-                          const QString &chipName, QRect chipGeometry, QWidget *source);
-    QCheckBox *addCheckBox(const QString &name, const QString &caption, QRect geometry);
-    void chkFG_Click();
-    void chkBG_Click();
-    void toggleFontAttribute(void (QFont::*setter)(bool), bool (QFont::*getter)() const);
+    void addAssignment(const char *name, const QString &caption, QRect buttonTwips,
+                       const char *chipName, QRect chipTwips, ColorPanel *source);
+    void setSampleColors(ColorValue text, ColorValue back);
+    void showSampleStyle();
     void reportWriteFailure(int errorNumber);
 
-    FormState &m_state;
     std::vector<Assignment> m_assignments;
-    QLabel *lblWebPantone;
-    QLabel *lblWebQB;
-    QLabel *lblWebSwatch;
-    QLabel *lblWebRGB;
-    QLabel *lblWebHtml;
-    QCheckBox *chkFG;
-    QCheckBox *chkBG;
-    QCheckBox *chkBold;
-    QCheckBox *chkItalics;
-    QCheckBox *chkUnderline;
-    QLineEdit *txtWebSample;
-    QPushButton *cmdRefresh;
-    BrowserHost *brwVRN;
+    // The colour last assigned. Before any assignment the colour check boxes apply black.
+    ColorValue m_assigned = kBlack;
+    ColorValue m_textColor = kBlack; // the sample's
+    ColorValue m_backColor = kWhite;
+    QString m_pagePath;
+    QCheckBox *m_textColorBox;
+    QCheckBox *m_backColorBox;
+    QCheckBox *m_boldBox;
+    QCheckBox *m_italicBox;
+    QCheckBox *m_underlineBox;
+    QLineEdit *m_sample;
+    ContrastReadout *m_contrast;
+    QPushButton *m_refreshButton;
+    BrowserHost *m_browser;
 };
 
 } // namespace Tintora

@@ -12,85 +12,63 @@
 namespace Tintora {
 
 HelpPanel::HelpPanel(QWidget *parent)
-    : QFrame(parent)
+    : Panel(QStringLiteral("fraTextHelp"), QString(), 3855, parent, 1080)
 {
-    setObjectName(QStringLiteral("fraTextHelp"));
     // The frame has no caption to name it after, unlike the other panels.
     setAccessibleName(tr("Help"));
-    placePanel(this, 1080);
-    setFrameStyle(QFrame::NoFrame);
     setAutoFillBackground(true);
     setBackColor(this, colorValue(255, 255, 192));
 
-    lblHelpTitle = makeLabel(this, QStringLiteral("lblHelpTitle"), tr("Help Title"),
-                             twipsRect(120, 120, 5535, 735));
+    m_title
+        = makeLabel(this, QStringLiteral("lblHelpTitle"), tr("Help Title"), {120, 120, 5535, 735});
     QFont titleFont = defaultFont(14.25, true);
     titleFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                            QStringLiteral("DejaVu Sans")});
-    lblHelpTitle->setFont(titleFont);
-    lblHelpTitle->setAlignment(Qt::AlignCenter);
-    lblHelpTitle->setFrameStyle(QFrame::Box | QFrame::Plain);
-    lblHelpTitle->setAutoFillBackground(true);
-    lblHelpTitle->setBackgroundRole(QPalette::Base);
-    lblHelpTitle->setForegroundRole(QPalette::Text);
+    m_title->setFont(titleFont);
+    m_title->setAlignment(Qt::AlignCenter);
+    m_title->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_title->setAutoFillBackground(true);
+    m_title->setBackgroundRole(QPalette::Base);
+    m_title->setForegroundRole(QPalette::Text);
 
-    optHelp = new QButtonGroup(this);
-    optHelp->setObjectName(QStringLiteral("optHelp"));
+    m_topics = new QButtonGroup(this);
+    m_topics->setObjectName(QStringLiteral("optHelp"));
     for (int index = 0; index < kHelpTopicCount; ++index) {
-        auto *option = new QRadioButton(helpTopicCaption(index), this);
-        option->setObjectName(QStringLiteral("optHelp%1").arg(index));
-        option->setGeometry(twipsRect(120, 960 + 360 * index, 1335, 255));
-        optHelp->addButton(option, index);
+        m_topics->addButton(placeControl<QRadioButton>(this, QStringLiteral("optHelp%1").arg(index),
+                                                       {120, 960 + 360 * index, 1335, 255},
+                                                       helpTopicCaption(index)),
+                            index);
     }
 
     // A margin in the control colour around the text box: a plain widget rather than an empty
     // label, so that a screen reader passes over it.
-    auto *margin = new QWidget(this);
-    margin->setObjectName(QStringLiteral("Label19"));
-    margin->setGeometry(twipsRect(1560, 960, 4095, 2775));
+    auto *margin = placeControl<QWidget>(this, QStringLiteral("Label19"), {1560, 960, 4095, 2775});
     margin->setAutoFillBackground(true);
     margin->setBackgroundRole(QPalette::Button);
 
-    txtHelpOutput = new QPlainTextEdit(this);
-    txtHelpOutput->setObjectName(QStringLiteral("txtHelpOutput"));
-    txtHelpOutput->setGeometry(twipsRect(1680, 1080, 3855, 2535));
-    txtHelpOutput->setReadOnly(true);
-    txtHelpOutput->setAccessibleName(tr("Help text"));
-    txtHelpOutput->verticalScrollBar()->setAccessibleName(tr("Help text"));
-    txtHelpOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtHelpOutput->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text = placeControl<QPlainTextEdit>(this, QStringLiteral("txtHelpOutput"),
+                                          {1680, 1080, 3855, 2535});
+    m_text->setReadOnly(true);
+    m_text->setAccessibleName(tr("Help text"));
+    m_text->verticalScrollBar()->setAccessibleName(tr("Help text"));
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     // A choice made by the program runs the handling as a click would, but only on a change.
-    connect(optHelp, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    connect(m_topics, &QButtonGroup::idToggled, this, [this](int topic, bool checked) {
         if (checked)
-            optHelp_Click();
+            m_text->setPlainText(helpTopicText(topic));
     });
-}
-
-void HelpPanel::ShowAboutTitle()
-{
-    lblHelpTitle->setText(aboutTitle());
-}
-
-void HelpPanel::selectTopic(int index)
-{
-    optHelp->button(index)->setChecked(true);
 }
 
 void HelpPanel::opened()
 {
-    ShowAboutTitle();
+    m_title->setText(aboutTitle());
 }
 
-void HelpPanel::setStartValues()
+void HelpPanel::reset()
 {
-    selectTopic(kContactTopic);
-}
-
-void HelpPanel::optHelp_Click()
-{
-    const int chosen = optHelp->checkedId();
-    txtHelpOutput->setPlainText(chosen < 0 ? noHelpTopicText() : helpTopicText(chosen));
+    m_topics->button(kContactTopic)->setChecked(true);
 }
 
 } // namespace Tintora

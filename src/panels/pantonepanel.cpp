@@ -1,179 +1,106 @@
 #include "panels/pantonepanel.h"
 
-#include "core/catalogloader.h"
 #include "core/catalogsearch.h"
 #include "core/colordifference.h"
-#include "core/formstate.h"
 #include "core/numericvalue.h"
-#include "widgets/colorentry.h"
 #include "widgets/controls.h"
 
 #include <QCompleter>
-#include <QLabel>
 #include <QScrollBar>
 #include <QStringListModel>
 
 namespace Tintora {
 
-PantonePanel::PantonePanel(FormState &state, QWidget *parent)
-    : QGroupBox(tr("Pantone Colors"), parent)
-    , m_state(state)
+PantonePanel::PantonePanel(QWidget *parent)
+    : ColorPanel(QStringLiteral("fraPantone"), tr("Pantone Colors"), 1755, parent)
 {
-    setObjectName(QStringLiteral("fraPantone"));
-    placePanel(this);
+    m_bar = makeScrollBar(this, QStringLiteral("vsPantone"), Qt::Vertical, kCatalogSize - 1,
+                          {120, 360, 735, 1215}, tr("Catalog entry"));
+    m_patch = addColorBox("txtPantone", {960, 240, 1335, 1365}, tr("Pantone color patch"));
 
-    vsPantone = makeScrollBar(this, QStringLiteral("vsPantone"), Qt::Vertical, kCatalogSize - 1,
-                              twipsRect(120, 360, 735, 1215), tr("Catalog entry"));
-    txtPantone = makeColorBox(this, QStringLiteral("txtPantone"), twipsRect(960, 240, 1335, 1365),
-                              tr("Pantone color patch"));
-
-    QLabel *numberCaption = makeLabel(this, QStringLiteral("lblNum"), tr("Pantone Number"),
-                                      twipsRect(2400, 360, 1455, 255));
-    numberCaption->setFont(defaultFont(8.25, true));
-    txtPantoneNum = makeReadOnlyBox(this, QStringLiteral("txtPantoneNum"),
-                                    twipsRect(3960, 240, 1095, 405), numberCaption);
-    txtPantoneNum->setFont(defaultFont(9.75, true));
-    txtRgbPantone
-        = makeReadOnlyBox(this, QStringLiteral("txtRgbPantone"), twipsRect(3960, 720, 1695, 375),
-                          makeLabel(this, QStringLiteral("Label1"), tr("RGB Number"),
-                                    twipsRect(2400, 840, 975, 255)));
-    txtHtmlPantone
-        = makeReadOnlyBox(this, QStringLiteral("txtHtmlPantone"), twipsRect(3960, 1200, 1695, 375),
-                          makeLabel(this, QStringLiteral("Label2"), tr("HTML Number"),
-                                    twipsRect(2400, 1320, 1095, 255)));
-
-    connect(vsPantone, &QScrollBar::valueChanged, this, &PantonePanel::PantoneScroller);
-    connect(&m_state.cboPantoneList, &HiddenList::currentTextChanged, this,
-            &PantonePanel::cboPantoneList_Change);
-
-    // The number box finds an entry by its name, else the entry nearest to a colour.
-    auto *numberEntry = new ColorEntry(
-        txtPantoneNum, tr("a catalog name (485 C), ") + acceptedNotations(Notation::None),
-        [this](const QString &text) {
-            if (const std::optional<int> entry
-                = findCatalogEntry(text, m_state.cboPantoneList.items())) {
-                showEntry(*entry);
-                return true;
-            }
-            const std::optional<ColorValue> color = parseColor(text, Notation::None);
-            return color && takeColor(*color);
-        });
+    // The number box finds an entry by its name, completing what is typed, else the entry
+    // nearest to a colour.
     m_names = new QStringListModel(this);
     auto *completer = new QCompleter(m_names, this);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchStartsWith);
-    numberEntry->setCompleter(completer);
-    for (auto [box, notation] :
-         {std::pair {txtRgbPantone, Notation::Rgb}, {txtHtmlPantone, Notation::Html}})
-        attachColorEntry(box, notation, [this](ColorValue color) { takeColor(color); });
+    m_numberBox = addNumberBox(
+        tr("Pantone Number"),
+        {"lblNum", {2400, 360, 1455, 255}, "txtPantoneNum", {3960, 240, 1095, 405}},
+        tr("a catalog name (485 C), "),
+        [this](const QString &text) {
+            const std::optional<int> entry = findCatalogEntry(text, m_catalog.names);
+            if (entry)
+                goToEntry(*entry);
+            return entry.has_value();
+        },
+        completer);
+    addReadOut(Notation::Rgb,
+               {"Label1", {2400, 840, 975, 255}, "txtRgbPantone", {3960, 720, 1695, 375}});
+    addReadOut(Notation::Html,
+               {"Label2", {2400, 1320, 1095, 255}, "txtHtmlPantone", {3960, 1200, 1695, 375}});
+    setFocusControl(m_bar);
+    connect(m_bar, &QScrollBar::valueChanged, this, &PantonePanel::showEntry);
 }
 
 PantonePanel::~PantonePanel() = default;
 
-void PantonePanel::PantoneScroller()
+bool PantonePanel::setCatalog(Catalog catalog)
 {
-    const int entry = vsPantone->value();
-    setMatchNote(QString());
-    m_state.cboPantoneList.setCurrentIndex(entry);
-    m_state.cboPantoneRGBred.setCurrentIndex(entry);
-    m_state.cboPantoneRGBblue.setCurrentIndex(entry);
-    m_state.cboPantoneRGBgreen.setCurrentIndex(entry);
-
-    const QString redText = m_state.cboPantoneRGBred.currentText();
-    const QString greenText = m_state.cboPantoneRGBgreen.currentText();
-    const QString blueText = m_state.cboPantoneRGBblue.currentText();
-    // Loading has checked that every component rounds into 0..255.
-    const int red = numericInt16(redText).value_or(0);
-    const int green = numericInt16(greenText).value_or(0);
-    const int blue = numericInt16(blueText).value_or(0);
-    setBackColor(txtPantone, colorValue(red, green, blue));
-
-    setTextFromStart(txtPantoneNum, m_state.cboPantoneList.currentText());
-    txtRgbPantone->setText(QStringLiteral("RGB(%1,%2,%3)").arg(redText, greenText, blueText));
-
-    // A component outside the table keeps the entry selected before it.
-    QString hex;
-    for (int component : {red, green, blue}) {
-        m_state.cboHtml.setCurrentIndex(component);
-        hex += m_state.cboHtml.currentText();
-    }
-    txtHtmlPantone->setText(hex);
+    const std::optional<qint16> start = numericInt16(catalog.names.value(0));
+    if (!start || *start < m_bar->minimum() || *start > m_bar->maximum())
+        return false;
+    m_startNumber = *start;
+    m_catalog = std::move(catalog);
+    m_names->setStringList(m_catalog.names);
+    m_nearest.reset();
+    return true;
 }
 
-bool PantonePanel::showFirstEntry()
+void PantonePanel::showEntry(int entry)
 {
-    for (HiddenList *list : {&m_state.cboPantoneRGBred, &m_state.cboPantoneRGBgreen,
-                             &m_state.cboPantoneRGBblue, &m_state.cboPantoneList}) {
-        if (!list->setCurrentIndex(0))
-            return false;
-    }
-    const std::optional<qint16> start = numericInt16(m_state.cboPantoneList.currentText());
-    if (!start || *start < vsPantone->minimum() || *start > vsPantone->maximum())
-        return false;
-    vsPantone->setValue(*start);
-    setBackColor(txtPantone, vsPantone->value());
-    setTextFromStart(txtPantoneNum, QString::number(vsPantone->value()));
-    // The catalogue is loaded once; Reset finds its names in place.
-    if (m_names->rowCount() == 0)
-        m_names->setStringList(m_state.cboPantoneList.items());
-    return true;
+    setMatchNote(QString());
+    setTextFromStart(m_numberBox, m_catalog.names.at(entry));
+    // The patch and the HTML Number take the components rounded; the RGB Number shows them as
+    // the catalogue writes them.
+    const ColorValue color = m_catalog.color(entry);
+    ColorNotations notations = colorNotations(color);
+    notations.rgb = m_catalog.rgbText(entry);
+    showColor(color, notations);
+}
+
+void PantonePanel::goToEntry(int entry)
+{
+    if (!moveBarTo(m_bar, entry))
+        showEntry(entry);
 }
 
 bool PantonePanel::takeColor(ColorValue color)
 {
-    if (!m_nearest) {
-        m_nearest = std::make_unique<NearestColorSearch>(
-            catalogColors(m_state.cboPantoneRGBred.items(), m_state.cboPantoneRGBgreen.items(),
-                          m_state.cboPantoneRGBblue.items()));
-    }
+    if (!m_nearest)
+        m_nearest = std::make_unique<NearestColorSearch>(m_catalog.colors());
     const NearestColor nearest = m_nearest->nearest(color);
     if (nearest.index < 0)
         return false;
-    showEntry(nearest.index);
+    goToEntry(nearest.index);
     setMatchNote(nearest.exact
                      ? tr("Exact match")
                      : tr("ΔE %1 from the colour you gave").arg(nearest.deltaE, 0, 'f', 1));
     return true;
 }
 
-void PantonePanel::showEntry(int entry)
-{
-    if (!moveBarTo(vsPantone, entry))
-        PantoneScroller();
-}
-
 void PantonePanel::setMatchNote(const QString &note)
 {
-    setNote(txtPantone, note);
-    setNote(txtPantoneNum, note);
-}
-
-QWidget *PantonePanel::focusControl() const
-{
-    return vsPantone;
-}
-
-QWidget *PantonePanel::colorBox() const
-{
-    return txtPantone;
-}
-
-void PantonePanel::setStartValues()
-{
-    txtRgbPantone->setText(rgbPlaceholder());
-    txtHtmlPantone->setText(htmlPlaceholder());
+    setNote(m_patch, note);
+    setNote(m_numberBox, note);
 }
 
 void PantonePanel::reset()
 {
     setMatchNote(QString());
-    showFirstEntry();
-}
-
-void PantonePanel::cboPantoneList_Change()
-{
-    vsPantone->setValue(m_state.cboPantoneList.currentIndex());
-    setTextFromStart(txtPantoneNum, m_state.cboPantoneList.currentText());
+    m_bar->setValue(m_startNumber);
+    setTextFromStart(m_numberBox, QString::number(m_startNumber));
+    showPlaceholders(m_startNumber);
 }
 
 } // namespace Tintora

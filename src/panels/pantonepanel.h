@@ -1,60 +1,52 @@
 #pragma once
 
-#include "panels/panelinterface.h"
-
-#include <QGroupBox>
+#include "core/catalog.h"
+#include "panels/colorpanel.h"
 
 #include <memory>
 
-class QLineEdit;
-class QStringListModel;
 class QScrollBar;
+class QStringListModel;
 
 namespace Tintora {
 
-class FormState;
 class NearestColorSearch;
 
-// "Pantone Colors": one scroll bar over the catalogue loaded at start-up.
-class PantonePanel : public QGroupBox, public PanelInterface
+// "Pantone Colors": one scroll bar over the printing catalogue, with the chosen entry's name,
+// its RGB Number as the catalogue writes its components and its HTML Number.
+class PantonePanel : public ColorPanel
 {
     Q_OBJECT
 
 public:
-    PantonePanel(FormState &state, QWidget *parent = nullptr);
+    explicit PantonePanel(QWidget *parent = nullptr);
     ~PantonePanel() override;
 
-    // Shows the catalogue entry at the scroll bar's value: the patch, the catalogue number, the
-    // RGB Number from the stored component texts and the HTML Number through the hex table.
-    void PantoneScroller();
+    // Takes the catalogue to show, loaded at start-up. False, and nothing taken, when the number
+    // that its first entry's name starts with lies outside the scroll bar: that number is where
+    // the bar starts.
+    bool setCatalog(Catalog catalog);
 
-    // Selects the first entry of every catalogue list and puts the scroll bar on the number that
-    // the first entry's text starts with. False when a list is empty or that number lies outside
-    // the scroll bar's range; the steps after the failing one are not run.
-    bool showFirstEntry();
-
-    QWidget *widget() override { return this; }
-    int openHeight() const override { return 1755; }
-    QWidget *focusControl() const override;
-    void setStartValues() override;
-    void reset() override;
-    QWidget *colorBox() const override;
     // The entry nearest to the colour by CIEDE2000, its ΔE in the patch's and number's tool tips.
     bool takeColor(ColorValue color) override;
+    // The bar on its start number, the patch in that number's colour value and the number box
+    // showing the number, the other read-outs their placeholders.
+    void reset() override;
 
 private:
-    void cboPantoneList_Change();
+    // Shows a catalogue entry, as the bar's change does.
     void showEntry(int entry);
+    // Moves the bar to an entry, or shows it where the bar is there already.
+    void goToEntry(int entry);
     void setMatchNote(const QString &note);
 
-    FormState &m_state;
-    QScrollBar *vsPantone;
-    QLineEdit *txtPantone;
-    QLineEdit *txtPantoneNum;
-    QLineEdit *txtRgbPantone;
-    QLineEdit *txtHtmlPantone;
-    QStringListModel *m_names; // the catalogue's names, once loaded
-    std::unique_ptr<NearestColorSearch> m_nearest; // over the loaded catalogue, on first use
+    QScrollBar *m_bar;
+    QLineEdit *m_patch;
+    QLineEdit *m_numberBox;
+    QStringListModel *m_names; // the completions of the number box
+    Catalog m_catalog;
+    int m_startNumber = 0;
+    std::unique_ptr<NearestColorSearch> m_nearest; // over the catalogue, made on first use
 };
 
 } // namespace Tintora

@@ -1,48 +1,33 @@
 #pragma once
 
-#include "panels/panelinterface.h"
+#include "panels/colorpanel.h"
 
-#include <QGroupBox>
-
-class QLineEdit;
 class QScrollBar;
 
 namespace Tintora {
 
-class FormState;
-
-// "QB Colors": one scroll bar over the sixteen QB colours.
-class QbPanel : public QGroupBox, public PanelInterface
+// "QB Colors": one scroll bar over the sixteen QB colours, with the QB Number, RGB and HTML
+// Numbers of the chosen one.
+class QbPanel : public ColorPanel
 {
     Q_OBJECT
 
 public:
-    QbPanel(FormState &state, QWidget *parent = nullptr);
+    explicit QbPanel(QWidget *parent = nullptr);
 
-    // Shows the QB colour chosen by the scroll bar with its number, RGB and HTML Numbers.
-    void QBScroller();
-    // Puts the bar on colour 0 and shows it, whether or not the bar was there already.
-    void showFirstColor();
-
-    QWidget *widget() override { return this; }
-    int openHeight() const override { return 1755; }
-    QWidget *focusControl() const override;
-    void setStartValues() override;
-    void reset() override;
-    QWidget *colorBox() const override;
     // The nearest QB colour; the QB Number box says when it is not the same colour.
     bool takeColor(ColorValue color) override;
+    // QB colour 0, with the read-outs' placeholders.
+    void reset() override;
 
 private:
-    void showColorNumber(int number);
-    void setMatchNote(const QString &note);
+    // Shows the QB colour of a number, as the bar's change does.
+    void showNumber(int number);
+    // Moves the bar to a number, or shows it where the bar is there already.
+    void goToNumber(int number);
 
-    FormState &m_state;
-    QScrollBar *vsQB;
-    QLineEdit *txtQB;
-    QLineEdit *txtQBnum;
-    QLineEdit *txtRGBqb;
-    QLineEdit *txtHTMLqb;
+    QScrollBar *m_bar;
+    QLineEdit *m_numberBox;
 };
 
 } // namespace Tintora

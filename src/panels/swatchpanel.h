@@ -1,45 +1,30 @@
 #pragma once
 
-#include "panels/panelinterface.h"
-
-#include <QGroupBox>
-
-class QLineEdit;
+#include "panels/colorpanel.h"
 
 namespace Tintora {
 
-class FormState;
 class SwatchPicture;
 
 // "Color Swatches": press a mouse button on the spectrum or the grey ramp and move the mouse;
 // the colour under the pointer is shown at once.
-class SwatchPanel : public QGroupBox, public PanelInterface
+class SwatchPanel : public ColorPanel
 {
     Q_OBJECT
 
 public:
-    SwatchPanel(FormState &state, QWidget *parent = nullptr);
+    explicit SwatchPanel(QWidget *parent = nullptr);
 
-    QWidget *widget() override { return this; }
-    int openHeight() const override { return 3615; }
-    QWidget *focusControl() const override;
-    void setStartValues() override;
-    QWidget *colorBox() const override;
+    // Shows the colour as a pick would.
     bool takeColor(ColorValue color) override;
+    void reset() override;
 
 private:
-    void connectPicture(SwatchPicture *picture);
+    SwatchPicture *addPicture(const char *name, const char *file, QRect twips,
+                              const QString &accessibleName);
     void pick(SwatchPicture *picture, QPoint point);
-    // The steps of a pick after the picture's colour is read: the colour as a decimal text.
-    void showDecimal(const QString &decimal);
 
-    FormState &m_state;
-    SwatchPicture *picTintora;
-    SwatchPicture *picBwBox;
-    QLineEdit *txtColor;
-    QLineEdit *txtColorDecimal;
-    QLineEdit *txtColorHtml;
-    QLineEdit *txtColorRgb;
+    bool m_buttonHeld = false; // on either picture, from its press to its release
 };
 
 } // namespace Tintora

@@ -161,7 +161,7 @@ QString acceptedNotations(Notation notation)
     case Notation::Decimal:
         own = QObject::tr("a Decimal Number (13408563), ");
         break;
-    case Notation::None:
+    case Notation::Unambiguous:
     case Notation::Any:
         break;
     }

@@ -1,10 +1,6 @@
 #include "widgets/contrastreadout.h"
 
 #include "core/contrast.h"
-#include "widgets/controls.h"
-
-#include <QEvent>
-#include <QLineEdit>
 
 namespace Tintora {
 
@@ -25,31 +21,20 @@ QString passes(bool passed)
 
 } // namespace
 
-ContrastReadout::ContrastReadout(QLineEdit *sample, QWidget *parent)
+ContrastReadout::ContrastReadout(QWidget *parent)
     : QLabel(parent)
-    , m_sample(sample)
 {
     setTextFormat(Qt::PlainText);
     // Selectable from the keyboard, which also puts it in the Tab order: a screen reader announces
     // it when it gets the focus, and its text can be copied.
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setAccessibleName(tr("Contrast of the sample text"));
-    // The sample's colours live in its palette: every way of setting them ends in a palette
-    // change, Reset's included.
-    sample->installEventFilter(this);
-    showContrast();
+    showContrast(kBlack, kWhite);
 }
 
-bool ContrastReadout::eventFilter(QObject *watched, QEvent *event)
+void ContrastReadout::showContrast(ColorValue text, ColorValue back)
 {
-    if (watched == m_sample && event->type() == QEvent::PaletteChange)
-        showContrast();
-    return QLabel::eventFilter(watched, event);
-}
-
-void ContrastReadout::showContrast()
-{
-    const Contrast contrast = contrastOf(foreColor(m_sample), backColor(m_sample));
+    const Contrast contrast = contrastOf(text, back);
     const QString ratio = ratioText(contrast.ratio);
     setText(tr("Contrast %1\nAA %2 · AAA %3")
                 .arg(ratio, levelVerdict(contrast.aaNormal, contrast.aaLarge),

@@ -1,28 +1,22 @@
 #pragma once
 
-#include <QLabel>
+#include "core/colorvalue.h"
 
-class QLineEdit;
+#include <QLabel>
 
 namespace Tintora {
 
 // Shows how well a sample's text stands out from its back: the contrast ratio and whether it
-// passes the accessibility guidelines' levels AA and AAA for normal and for large text. It
-// follows every change of the sample's colours, however they come.
+// passes the accessibility guidelines' levels AA and AAA for normal and for large text.
 class ContrastReadout : public QLabel
 {
     Q_OBJECT
 
 public:
-    explicit ContrastReadout(QLineEdit *sample, QWidget *parent = nullptr);
+    // Shows black on white until told otherwise.
+    explicit ContrastReadout(QWidget *parent = nullptr);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    void showContrast();
-
-    QLineEdit *m_sample;
+    void showContrast(ColorValue text, ColorValue back);
 };
 
 } // namespace Tintora

@@ -5,9 +5,10 @@
 
 namespace Tintora {
 
-QRect twipsRect(int left, int top, int width, int height)
+QRect twipsRect(QRect twips)
 {
-    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+    return QRect(pixels(twips.x()), pixels(twips.y()), pixels(twips.width()),
+                 pixels(twips.height()));
 }
 
 QFont defaultFont(qreal pointSize, bool bold)
@@ -27,7 +28,7 @@ QPalette::ColorRole backRole(const QWidget *widget)
     return qobject_cast<const QLineEdit *>(widget) ? QPalette::Base : QPalette::Window;
 }
 
-QPalette::ColorRole foreRole(const QWidget *widget)
+QPalette::ColorRole textRole(const QWidget *widget)
 {
     return qobject_cast<const QLineEdit *>(widget) ? QPalette::Text : QPalette::WindowText;
 }
@@ -57,51 +58,38 @@ ColorValue backColor(const QWidget *widget)
 
 void setForeColor(QWidget *widget, ColorValue color)
 {
-    setRoleColor(widget, foreRole(widget), color);
+    setRoleColor(widget, textRole(widget), color);
 }
 
-ColorValue foreColor(const QWidget *widget)
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QRect twips)
 {
-    return toColorValue(widget->palette().color(foreRole(widget)));
-}
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QRect twipsGeometry)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(twipsGeometry);
-    return label;
+    return placeControl<QLabel>(parent, name, twips, text);
 }
 
 QLabel *makeColorCaption(QWidget *parent, const QString &name, const QString &text,
-                         ColorValue color, QRect twipsGeometry)
+                         ColorValue color, QRect twips)
 {
-    QLabel *label = makeLabel(parent, name, text, twipsGeometry);
+    QLabel *label = makeLabel(parent, name, text, twips);
     label->setFont(defaultFont(8.25, true));
     label->setAlignment(Qt::AlignCenter);
     setForeColor(label, color);
     return label;
 }
 
-QLineEdit *makeReadOnlyBox(QWidget *parent, const QString &name, QRect twipsGeometry,
-                           QLabel *caption)
+QLineEdit *makeReadOnlyBox(QWidget *parent, const QString &name, QRect twips, QLabel *caption)
 {
-    auto *box = new QLineEdit(parent);
+    auto *box = placeControl<QLineEdit>(parent, name, twips);
     caption->setBuddy(box);
-    box->setObjectName(name);
-    box->setGeometry(twipsGeometry);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignCenter);
     return box;
 }
 
-QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twipsGeometry,
+QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twips,
                         const QString &accessibleName)
 {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
+    auto *box = placeControl<QLineEdit>(parent, name, twips);
     box->setAccessibleName(accessibleName);
-    box->setGeometry(twipsGeometry);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
     box->setContextMenuPolicy(Qt::NoContextMenu);
@@ -110,12 +98,10 @@ QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twipsGeometr
 }
 
 QScrollBar *makeScrollBar(QWidget *parent, const QString &name, Qt::Orientation orientation,
-                          int maximum, QRect twipsGeometry, const QString &accessibleName)
+                          int maximum, QRect twips, const QString &accessibleName)
 {
-    auto *bar = new QScrollBar(orientation, parent);
-    bar->setObjectName(name);
+    auto *bar = placeControl<QScrollBar>(parent, name, twips, orientation);
     bar->setAccessibleName(accessibleName);
-    bar->setGeometry(twipsGeometry);
     bar->setRange(0, maximum);
     bar->setSingleStep(1);
     bar->setPageStep(1);
@@ -137,20 +123,6 @@ bool moveBarTo(QAbstractSlider *bar, int value)
     const bool moves = bar->value() != value;
     bar->setValue(value);
     return moves;
-}
-
-bool moveBarsTo(QScrollBar *red, QScrollBar *green, QScrollBar *blue, ColorValue color)
-{
-    const Components target = splitColorValue(color);
-    const bool redMoves = moveBarTo(red, target.red);
-    const bool greenMoves = moveBarTo(green, target.green);
-    return moveBarTo(blue, target.blue) || redMoves || greenMoves;
-}
-
-void placePanel(QWidget *panel, int topTwips)
-{
-    panel->setGeometry(twipsRect(120, topTwips, 5775, 0));
-    panel->hide();
 }
 
 void setTextFromStart(QLineEdit *box, const QString &text)

@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tintora.Conversions"));
 
     Tintora::MainWindow window(Tintora::ProgramSetup::installed());
-    if (window.Form_Load()) {
+    if (window.startUp()) {
         window.show();
         window.preloadBrowser();
     }

@@ -1,14 +1,15 @@
 #include "window/mainwindow.h"
 
+#include "browser/browserhost.h"
 #include "core/programfolder.h"
 #include "panels/browserpanel.h"
 #include "panels/helppanel.h"
-#include "panels/hexpanel.h"
+#include "panels/mixerpanel.h"
 #include "panels/pantonepanel.h"
 #include "panels/qbpanel.h"
-#include "panels/rgbpanel.h"
 #include "panels/swatchpanel.h"
 #include "widgets/controls.h"
+#include "window/colortransfer.h"
 #include "window/paneltoolbar.h"
 #include "window/splashwindow.h"
 
@@ -21,8 +22,7 @@
 #include <QStandardPaths>
 #include <QToolButton>
 
-#include <cstdio>
-#include <cstdlib>
+#include <algorithm>
 
 namespace Tintora {
 
@@ -40,11 +40,9 @@ constexpr int kClientWidth = 6045;
 ProgramSetup ProgramSetup::installed()
 {
     const QString folder = programFolderPath();
+    // Ended at once, as the exit routine asks and as Qt WebEngine needs (see endProcessAtOnce).
     return {folder, folder + QStringLiteral("/tintora_webview"),
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), [](int exitCode) {
-                std::fflush(nullptr);
-                std::_Exit(exitCode);
-            }};
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), endProcessAtOnce};
 }
 
 MainWindow::MainWindow(ProgramSetup setup)
@@ -66,11 +64,10 @@ MainWindow::MainWindow(ProgramSetup setup)
     setCentralWidget(client);
 
     m_toolbar = new PanelToolbar(client);
-    m_toolbar->setGeometry(twipsRect(0, 0, kClientWidth, 465));
-    connect(m_toolbar, &PanelToolbar::buttonClick, this, &MainWindow::tlbFirst_ButtonClick);
+    m_toolbar->setGeometry(twipsRect({0, 0, kClientWidth, 465}));
+    connect(m_toolbar, &PanelToolbar::buttonClick, this, &MainWindow::togglePanel);
 
-    QLabel *banner
-        = makeLabel(client, QStringLiteral("Image1"), QString(), twipsRect(120, 480, 5895, 495));
+    QLabel *banner = makeLabel(client, QStringLiteral("Image1"), QString(), {120, 480, 5895, 495});
     // The picture drawn for the screen's scale (banner@2x.png at 200 %), stretched to the label.
     banner->setPixmap(QPixmap(
         qt_findAtNxFile(QStringLiteral(":/pictures/banner.png"), qGuiApp->devicePixelRatio())));
@@ -78,7 +75,6 @@ MainWindow::MainWindow(ProgramSetup setup)
     banner->setScaledContents(true);
 
     buildPanels(client);
-    buildEditMenu();
 
     resize(pixels(kClientWidth), height());
     setOuterHeight(kClosedHeight);
@@ -90,24 +86,57 @@ void MainWindow::buildMenu()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    m_mnuFileReset = file->addAction(tr("&Reset"), this, &MainWindow::mnuFileReset_Click);
-    m_mnuFileReset->setObjectName(QStringLiteral("mnuFileReset"));
+    m_resetAction = file->addAction(tr("&Reset"), this, &MainWindow::reset);
+    m_resetAction->setObjectName(QStringLiteral("mnuFileReset"));
     file->addSeparator()->setObjectName(QStringLiteral("mnuFileDash"));
-    QAction *exit = file->addAction(tr("E&xit"), this, &MainWindow::mnuFileExit_Click);
+    QAction *exit = file->addAction(tr("E&xit"), this, &MainWindow::exitProgram);
     exit->setObjectName(QStringLiteral("mnuFileExit"));
 }
 
 void MainWindow::buildPanels(QWidget *client)
 {
-    m_qb = new QbPanel(m_state, client);
-    m_pantone = new PantonePanel(m_state, client);
-    auto *rgb = new RgbPanel(m_state, client);
-    auto *hex = new HexPanel(m_state, client);
-    auto *swatches = new SwatchPanel(m_state, client);
-    const ColorSources sources {m_pantone->colorBox(), m_qb->colorBox(), rgb->colorBox(),
-                                hex->colorBox(), swatches->colorBox()};
-    m_browser = new BrowserPanel(m_state, sources, m_setup.browserPluginPath, client);
-    m_panels = {m_qb, m_pantone, rgb, hex, swatches, m_browser, new HelpPanel(client)};
+    auto *qb = new QbPanel(client);
+    m_pantone = new PantonePanel(client);
+    auto *rgb = new MixerPanel(kRgbMixer, client);
+    auto *hex = new MixerPanel(kHexMixer, client);
+    auto *swatches = new SwatchPanel(client);
+    m_browser
+        = new BrowserPanel({m_pantone, qb, rgb, hex, swatches}, m_setup.browserPluginPath, client);
+    m_panels = {qb, m_pantone, rgb, hex, swatches, m_browser, new HelpPanel(client)};
+    ColorPanel *const colorPanels[] = {qb, m_pantone, rgb, hex, swatches};
+    for (ColorPanel *panel : colorPanels)
+        connect(panel, &ColorPanel::colorChanged, this, &MainWindow::updateCurrentColor);
+    // A pasted colour suits the Hex panel, a picked one the Swatches panel.
+    m_transfer = new ColorTransfer(*this, *hex, *swatches);
+}
+
+Panel *MainWindow::openPanel() const
+{
+    for (int index = 1; index <= m_toolbar->buttonCount(); ++index) {
+        if (m_toolbar->button(index)->isChecked())
+            return m_panels.at(index - 1);
+    }
+    return nullptr;
+}
+
+void MainWindow::openInPlace(Panel &panel)
+{
+    for (int index = 1; index <= m_toolbar->buttonCount(); ++index) {
+        if (m_toolbar->button(index)->isChecked())
+            m_toolbar->button(index)->click();
+    }
+    const auto index = std::find(m_panels.begin(), m_panels.end(), &panel) - m_panels.begin();
+    m_toolbar->button(int(index) + 1)->click();
+}
+
+void MainWindow::updateCurrentColor()
+{
+    const auto *panel = qobject_cast<const ColorPanel *>(openPanel());
+    const std::optional<ColorValue> color = panel ? std::optional(panel->color()) : std::nullopt;
+    if (color == m_currentColor)
+        return;
+    m_currentColor = color;
+    emit currentColorChanged(color);
 }
 
 void MainWindow::setOuterHeight(int twips)
@@ -116,37 +145,37 @@ void MainWindow::setOuterHeight(int twips)
     resize(width(), menuBar()->sizeHint().height() + client);
 }
 
-void MainWindow::tlbFirst_ButtonClick(int index)
+void MainWindow::togglePanel(int index)
 {
-    PanelInterface &panel = *m_panels.at(index - 1);
-    QWidget *frame = panel.widget();
+    Panel &panel = *m_panels.at(index - 1);
     if (!m_toolbar->button(index)->isChecked()) {
         for (int i = 1; i <= m_toolbar->buttonCount(); ++i)
             m_toolbar->button(i)->setEnabled(true);
-        m_mnuFileReset->setEnabled(true);
-        frame->resize(frame->width(), 0);
-        frame->hide();
+        m_resetAction->setEnabled(true);
+        panel.resize(panel.width(), 0);
+        panel.hide();
         setOuterHeight(kClosedHeight);
-        return;
+    } else {
+        for (int i = 1; i <= m_toolbar->buttonCount(); ++i) {
+            if (!m_toolbar->button(i)->isChecked())
+                m_toolbar->button(i)->setEnabled(false);
+        }
+        m_resetAction->setEnabled(false);
+        panel.resize(panel.width(), pixels(panel.openHeight()));
+        panel.show();
+        setOuterHeight(twips(panel.height()) + kOpenExtraHeight);
+        if (QWidget *focus = panel.focusControl())
+            focus->setFocus(Qt::OtherFocusReason);
+        panel.opened();
     }
-    for (int i = 1; i <= m_toolbar->buttonCount(); ++i) {
-        if (!m_toolbar->button(i)->isChecked())
-            m_toolbar->button(i)->setEnabled(false);
-    }
-    m_mnuFileReset->setEnabled(false);
-    frame->resize(frame->width(), pixels(panel.openHeight()));
-    frame->show();
-    setOuterHeight(twips(frame->height()) + kOpenExtraHeight);
-    if (QWidget *focus = panel.focusControl())
-        focus->setFocus(Qt::OtherFocusReason);
-    panel.opened();
+    updateCurrentColor();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // The close box ends the program the same way as File > Exit.
     if (!m_ending)
-        mnuFileExit_Click();
+        exitProgram();
     event->accept();
 }
 

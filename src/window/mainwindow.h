@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/formstate.h"
-#include "core/screenpicking.h"
+#include "core/colorvalue.h"
 
 #include <QMainWindow>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -14,13 +14,12 @@ class QAction;
 namespace Tintora {
 
 class BrowserPanel;
-class HelpPanel;
+struct CatalogLoadResult;
+class ColorPanel;
+class ColorTransfer;
+class Panel;
 class PanelToolbar;
-class PortalColorPicker;
-class ScreenPicker;
 class PantonePanel;
-class PanelInterface;
-class QbPanel;
 class SplashWindow;
 
 // Where the program finds its files, and how it ends the process.
@@ -40,6 +39,8 @@ struct ProgramSetup
 constexpr int kClosedHeight = 1695;
 
 // frmDaskTime: menu, toolbar, banner and the seven panels below it, one of them open at a time.
+// The window builds and wires them, starts the program, resets it and ends it; the Edit menu is
+// the colour transfer's.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -48,21 +49,33 @@ public:
     explicit MainWindow(ProgramSetup setup);
     ~MainWindow() override;
 
-    // Start-up: loads the catalogue, brings every display to its start value. Runs once, before
-    // the window is shown. Returns false when loading failed and the exit routine has run.
-    bool Form_Load();
+    // Start-up: loads the catalogue, brings every panel to its start values. Runs once, before
+    // the window is shown. False when loading failed and the program has ended.
+    bool startUp();
     // After start-up, once the window is shown: prepares the Web Browser panel's first opening in
     // the background.
     void preloadBrowser();
-
+    // File > Reset: every panel back to its start values, the window closed, the page rewritten.
+    void reset();
     // The exit routine: shows the farewell caption on the splash window and ends the process.
-    void mnuFileExit_Click();
-    // Returns every value to its start value and rewrites the preview page.
-    void mnuFileReset_Click();
+    void exitProgram();
 
-    FormState &state() { return m_state; }
-    PanelToolbar *tlbFirst() const { return m_toolbar; }
-    SplashWindow *frmLoading() const { return m_splash.get(); }
+    // The open panel; none while all are closed.
+    Panel *openPanel() const;
+    // Opens a panel through its toolbar button, after closing the open one through its own.
+    void openInPlace(Panel &panel);
+    // The colour of the open panel, color() of a colour panel; none while no colour panel is
+    // open.
+    std::optional<ColorValue> currentColor() const { return m_currentColor; }
+
+    ColorTransfer &colorTransfer() const { return *m_transfer; }
+    PanelToolbar *toolbar() const { return m_toolbar; }
+    SplashWindow *splashWindow() const { return m_splash.get(); }
+
+signals:
+    // currentColor() has changed: a colour panel opened or closed, or the open one's colour
+    // changed.
+    void currentColorChanged(std::optional<Tintora::ColorValue> color);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -70,41 +83,27 @@ protected:
 private:
     void buildMenu();
     void buildPanels(QWidget *client);
-    void buildEditMenu();
-    void updateEditMenu();
-    PanelInterface *openPanel() const;
-    // The open panel's colour box; none when no panel is open or the open one shows no colour.
-    QWidget *openColorBox() const;
-    // Into the open panel; with none open, first opens the panel at suitedPanel as its button does.
-    void giveColor(ColorValue color, int suitedPanel);
-    void pickFromScreen();
-    void tlbFirst_ButtonClick(int index);
-    bool LoadPantoneFiles();
-    // The last steps of start-up, which Reset repeats: every panel's start values, then the
-    // window's own.
-    void setStartValues();
+    void togglePanel(int index);
+    void updateCurrentColor();
+    // Tells why the catalogue could not be loaded, then ends the program.
+    void reportCatalogFailure(const CatalogLoadResult &loaded);
     // The window height as the program sets it: the outer height in twips, of which the title
     // bar, the menu bar and the borders take 690.
     void setOuterHeight(int twips);
     SplashWindow &splash();
 
     ProgramSetup m_setup;
-    FormState m_state {this};
     std::unique_ptr<SplashWindow> m_splash;
+    bool m_catalogMissing = false; // the catalogue failed to load: the farewell says so
     bool m_ending = false;
+    std::optional<ColorValue> m_currentColor;
 
-    QAction *m_mnuFileReset = nullptr;
+    QAction *m_resetAction = nullptr;
     PanelToolbar *m_toolbar = nullptr;
-    std::vector<QAction *> m_copyActions;
-    QAction *m_mnuEditPaste = nullptr;
-    QAction *m_mnuEditPick = nullptr;
-    ScreenPickMethod m_pickMethod = ScreenPickMethod::None;
-    ScreenPicker *m_screenPicker = nullptr;
-    PortalColorPicker *m_portalPicker = nullptr;
-    QbPanel *m_qb = nullptr;
     PantonePanel *m_pantone = nullptr;
     BrowserPanel *m_browser = nullptr;
-    std::vector<PanelInterface *> m_panels; // in toolbar order; Qt's parent owns them
+    std::vector<Panel *> m_panels; // in toolbar order; Qt's parent owns them
+    ColorTransfer *m_transfer = nullptr;
 };
 
 } // namespace Tintora

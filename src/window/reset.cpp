@@ -9,20 +9,12 @@
 
 namespace Tintora {
 
-void MainWindow::mnuFileReset_Click()
+void MainWindow::reset()
 {
-    m_state.varWebColor = kBlack;
-    m_state.varDecimal = 0;
-    m_state.intRed = 0;
-    m_state.intGreen = 0;
-    m_state.intBlue = 0;
-    m_state.strHexColor.clear();
-
     // The catalogue stays loaded and the browser on its page: each panel undoes its own choices.
-    for (PanelInterface *panel : m_panels)
+    for (Panel *panel : m_panels)
         panel->reset();
-    m_state.cboHtml.setCurrentIndex(0);
-    setStartValues();
+    setOuterHeight(kClosedHeight);
 
     // Raising a button here must not run the toolbar's handling: no panel opens or closes.
     for (int index = 1; index <= m_toolbar->buttonCount(); ++index) {
@@ -32,7 +24,8 @@ void MainWindow::mnuFileReset_Click()
             m_toolbar->raiseButton(index);
         }
     }
-    m_browser->cmdWriteWeb_Click();
+    updateCurrentColor();
+    m_browser->writePage();
 }
 
 } // namespace Tintora

@@ -4,18 +4,19 @@
 
 #include "window/splashwindow.h"
 
+#include <cstdlib>
+
 namespace Tintora {
 
-void MainWindow::mnuFileExit_Click()
+void MainWindow::exitProgram()
 {
     m_ending = true;
     SplashWindow &farewell = splash();
-    farewell.setWindowTitle(m_state.intMissingFiles == 1
-                                ? tr("MISSING FOLDER OR FILES!!")
-                                : tr("Thank you for usimg the Tintora Utility"));
+    farewell.setWindowTitle(m_catalogMissing ? tr("MISSING FOLDER OR FILES!!")
+                                             : tr("Thank you for usimg the Tintora Utility"));
     hide();
     farewell.showPainted();
-    m_setup.endProcess(m_state.intMissingFiles == 1 ? EXIT_FAILURE : EXIT_SUCCESS);
+    m_setup.endProcess(m_catalogMissing ? EXIT_FAILURE : EXIT_SUCCESS);
 }
 
 } // namespace Tintora

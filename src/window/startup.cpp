@@ -6,7 +6,6 @@
 #include "core/programfolder.h"
 #include "panels/browserpanel.h"
 #include "panels/pantonepanel.h"
-#include "panels/qbpanel.h"
 #include "window/splashwindow.h"
 
 #include <QMessageBox>
@@ -16,26 +15,20 @@
 
 namespace Tintora {
 
-bool MainWindow::Form_Load()
+bool MainWindow::startUp()
 {
-    m_state.intMissingFiles = 0;
     splash().show();
-
-    m_state.strWebPage = previewPagePath(m_setup.programFolder, m_setup.dataFolder);
-    m_browser->navigate(m_state.strWebPage);
-    m_state.varDecimal = 0;
-    if (!LoadPantoneFiles())
+    const QString page = previewPagePath(m_setup.programFolder, m_setup.dataFolder);
+    m_browser->setPage(page);
+    const CatalogLoadResult loaded = loadCatalog(m_setup.programFolder, page);
+    if (!loaded.ok() || !m_pantone->setCatalog(loaded.catalog)) {
+        reportCatalogFailure(loaded);
         return false;
-
-    m_state.FillHexTable();
-    m_state.cboHtml.setCurrentIndex(0);
-    m_qb->showFirstColor();
-
+    }
     splash().setWindowTitle(tr("Not much longer now!"));
-    for (int number = 0; number < 256; ++number)
-        m_state.cboNumList.addItem(QString::number(number));
-
-    setStartValues();
+    for (Panel *panel : m_panels)
+        panel->reset();
+    setOuterHeight(kClosedHeight);
     splash().close();
     return true;
 }
@@ -49,32 +42,19 @@ void MainWindow::preloadBrowser()
     QTimer::singleShot(300ms, m_browser, &BrowserPanel::preloadBrowser);
 }
 
-bool MainWindow::LoadPantoneFiles()
+void MainWindow::reportCatalogFailure(const CatalogLoadResult &loaded)
 {
-    const CatalogLoadResult result = readCatalogFiles(m_setup.programFolder, m_state);
-    if (result.ok() && m_pantone->showFirstEntry())
-        return true;
-
-    m_state.intMissingFiles = 1;
-    if (result.failure == CatalogFailure::Damaged) {
-        QMessageBox::critical(nullptr, tr("Damaged File"), result.message);
-    } else if (result.failure == CatalogFailure::UnusableFolder) {
-        QMessageBox::critical(nullptr, tr("Unusable Folder Name"), result.message);
+    m_catalogMissing = true;
+    if (loaded.failure == CatalogFailure::Damaged) {
+        QMessageBox::critical(nullptr, tr("Damaged File"), loaded.message);
+    } else if (loaded.failure == CatalogFailure::UnusableFolder) {
+        QMessageBox::critical(nullptr, tr("Unusable Folder Name"), loaded.message);
     } else {
         QMessageBox::critical(nullptr, tr("Missing File"),
                               tr("A file is missing. Make sure all Folders and their respective "
                                  "files are in place."));
     }
-    mnuFileExit_Click();
-    return false;
-}
-
-void MainWindow::setStartValues()
-{
-    for (PanelInterface *panel : m_panels)
-        panel->setStartValues();
-    m_state.blnMouseUp = true;
-    setOuterHeight(kClosedHeight);
+    exitProgram();
 }
 
 SplashWindow &MainWindow::splash()

@@ -1,5 +1,4 @@
 #include "core/catalogloader.h"
-#include "core/formstate.h"
 
 #include "testsupport.h"
 
@@ -7,7 +6,6 @@
 #include <QStringEncoder>
 #include <QTest>
 
-#include <array>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,19 +31,11 @@ QByteArray shipped(const QString &file, int count, int index = -1, const QByteAr
                           QStringEncoder::Flag::WriteBom)(QString::fromUtf8(lines.join('\n')));
 }
 
-std::array<HiddenList *, 4> lists(FormState &state)
-{
-    return {&state.cboPantoneRGBred, &state.cboPantoneRGBgreen, &state.cboPantoneRGBblue,
-            &state.cboPantoneList};
-}
-
 enum class Put { Content, Fifo, LinkToDevZero, FolderNameNotUtf8 };
 
 // Loads a program folder holding the shipped preview page and catalogue, with one file in it
-// rewritten (removed, for null content) or replaced, into a state whose lists hold something
-// beforehand.
-CatalogLoadResult load(FormState &state, const QString &changed = {}, Put put = Put::Content,
-                       const QByteArray &content = {})
+// rewritten (removed, for null content) or replaced.
+CatalogLoadResult load(const QString &changed, Put put, const QByteArray &content)
 {
     const TestSupport::ProgramFolder dir;
     const QByteArray name = QFile::encodeName(dir.filePath(changed));
@@ -56,11 +46,9 @@ CatalogLoadResult load(FormState &state, const QString &changed = {}, Put put = 
     if ((put == Put::Fifo && ::mkfifo(name.constData(), 0644) != 0)
         || (put == Put::LinkToDevZero && ::symlink("/dev/zero", name.constData()) != 0))
         qFatal("Cannot change %s", qPrintable(changed));
-    state.strWebPage = dir.filePath(u"Webdask/WebDask.html"_s);
-    for (HiddenList *list : lists(state))
-        list->setItems({u"junk"_s});
     const QString badName = QFile::decodeName(QFile::encodeName(dir.path()) + "/bad\xFF\xFEname");
-    return readCatalogFiles(put == Put::FolderNameNotUtf8 ? badName : dir.path(), state);
+    return loadCatalog(put == Put::FolderNameNotUtf8 ? badName : dir.path(),
+                       dir.filePath(u"Webdask/WebDask.html"_s));
 }
 
 } // namespace
@@ -70,18 +58,6 @@ class TestCatalogLoader : public QObject
     Q_OBJECT
 
 private slots:
-
-    void shippedCatalogue()
-    {
-        FormState state;
-        QVERIFY(load(state).ok());
-        QStringList ends; // each list whole, from its own file
-        for (const HiddenList *list : lists(state))
-            ends << list->item(0) << list->item(list->count() - 1);
-        QCOMPARE(ends,
-                 (QStringList {"255", "112", "221", "211", "0", "225", "Yellow C", "2225 C"}));
-    }
-
     void faults_data()
     {
         QTest::addColumn<QString>("file"); // below the program folder
@@ -89,28 +65,27 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<CatalogFailure>("failure");
         QTest::addColumn<QString>("fault"); // in the message besides the file's name
-        QTest::addColumn<int>("listsRead"); // 4: all, before the lists were checked
 
-        const auto row = [](const char *name, const QString &file, const QByteArray &content,
-                            CatalogFailure failure, const QString &fault = {}, int listsRead = 4,
-                            Put put = Put::Content) {
-            QTest::newRow(name) << file << put << content << failure << fault << listsRead;
-        };
+        const auto row
+            = [](const char *name, const QString &file, const QByteArray &content,
+                 CatalogFailure failure, const QString &fault = {}, Put put = Put::Content) {
+                  QTest::newRow(name) << file << put << content << failure << fault;
+              };
         const auto damaged = CatalogFailure::Damaged;
         // The page is looked for before any file is read.
-        row("preview page", u"Webdask/WebDask.html"_s, {}, CatalogFailure::MissingPage, {}, 0);
+        row("preview page", u"Webdask/WebDask.html"_s, {}, CatalogFailure::MissingPage);
         // Read without end, it took all memory; opened for reading, a FIFO blocked start-up for
         // good.
-        row("link to /dev/zero", kRed, {}, CatalogFailure::MissingFile, {}, 0, Put::LinkToDevZero);
-        row("FIFO", kGreen, {}, CatalogFailure::MissingFile, {}, 1, Put::Fifo);
+        row("link to /dev/zero", kRed, {}, CatalogFailure::MissingFile, {}, Put::LinkToDevZero);
+        row("FIFO", kGreen, {}, CatalogFailure::MissingFile, {}, Put::Fifo);
         // Qt cannot name a folder whose name is not UTF-8: the user is told so, not that a file is
         // missing.
-        row("folder name not UTF-8", {}, {}, CatalogFailure::UnusableFolder, u"UTF-8"_s, 0,
+        row("folder name not UTF-8", {}, {}, CatalogFailure::UnusableFolder, u"UTF-8"_s,
             Put::FolderNameNotUtf8);
         // Kept whole, a large file held a gigabyte for the whole session.
         row("past the size limit", kBlue, "1\n"_ba.repeated(kMaxCatalogFileSize / 2 + 1), damaged,
-            u"larger than"_s, 2);
-        row("NUL byte", kNames, shipped(kNames, 941, 2, "Red\0"_ba), damaged, u"NUL"_s, 3);
+            u"larger than"_s);
+        row("NUL byte", kNames, shipped(kNames, 941, 2, "Red\0"_ba), damaged, u"NUL"_s);
 
         row("short names", kNames, shipped(kNames, 940), damaged, u"holds 940 entries"_s);
         row("255.5 rounds to 256", kBlue, shipped(kBlue, 941, 940, "255.5"), damaged,
@@ -135,23 +110,15 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(CatalogFailure, failure);
         QFETCH(QString, fault);
-        QFETCH(int, listsRead);
 
-        FormState state;
-        const CatalogLoadResult result = load(state, file, put, content);
+        const CatalogLoadResult result = load(file, put, content);
         QVERIFY2(result.failure == failure, qPrintable(result.message));
-        for (int i = 0; failure == CatalogFailure::None && i < 4; ++i)
-            QCOMPARE(lists(state)[i]->count(), kCatalogSize); // nothing past the catalogue is kept
         if (failure == CatalogFailure::None)
             return;
         const QString named = file.section(u'/', -1); // none for the folder
         QCOMPARE(result.fileName, named);
         QVERIFY2(result.message.contains(named) && result.message.contains(fault),
                  qPrintable(result.message));
-        // Lists read before stay filled, the rest are empty; the number list is not emptied first.
-        for (int i = 0; i < 3 && listsRead < 4; ++i)
-            QCOMPARE(lists(state)[i]->count(), i < listsRead ? kCatalogSize : 0);
-        QCOMPARE(state.cboPantoneList.items() == QStringList {u"junk"_s}, listsRead < 4);
     }
 };
 

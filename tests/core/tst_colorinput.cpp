@@ -19,6 +19,8 @@ using enum Tintora::Notation;
 namespace {
 
 constexpr int kNoColor = -1;
+// A box without a bare form of its own: only the unambiguous forms.
+constexpr Notation Only = Unambiguous;
 // Added to a colour: the text's alpha was dropped, the colour was brought into sRGB.
 constexpr int kAlpha = 1 << 24;
 constexpr int kMapped = 1 << 25;
@@ -42,58 +44,58 @@ constexpr std::tuple<Notation, const char *, int> kCases[] = {
     {Decimal, "16 777 215", kWhite}, {Decimal, "16777216", kNoColor}, {Decimal, "-1", kNoColor},
     {Decimal, "1e3", kNoColor}, {Decimal, "3399CC", kNoColor}, {Decimal, "\uFF11\uFF12", kNoColor},
     {Rgb, "51,153,204", web(0x3399CC)}, {Rgb, "51 153\t204", web(0x3399CC)},
-    {Rgb, "3399CC", kNoColor}, {Rgb, "51,153,204,0", kNoColor}, {None, "3399CC", kNoColor},
+    {Rgb, "3399CC", kNoColor}, {Rgb, "51,153,204,0", kNoColor}, {Only, "3399CC", kNoColor},
     // The unambiguous forms, in every box. Halves round up, not to even: 30% of 255 is
     // 76.5, read as 77. The long s in "h\u017Fl" folds to "s" but is no ASCII letter.
-    {None, "#3399CC", web(0x3399CC)}, {Decimal, "#3399cc", web(0x3399CC)},
-    {None, "# 33 99 cc ", web(0x3399CC)}, {Html, "#39c", web(0x3399CC)}, {None, "#12345", kNoColor},
-    {None, "#12345G", kNoColor}, {None, "RGB(51,153,204)", web(0x3399CC)},
+    {Only, "#3399CC", web(0x3399CC)}, {Decimal, "#3399cc", web(0x3399CC)},
+    {Only, "# 33 99 cc ", web(0x3399CC)}, {Html, "#39c", web(0x3399CC)}, {Only, "#12345", kNoColor},
+    {Only, "#12345G", kNoColor}, {Only, "RGB(51,153,204)", web(0x3399CC)},
     {Decimal, "rgb( 51 , 153 , 204 )", web(0x3399CC)}, {Html, "Rgb (51 153 204)", web(0x3399CC)},
-    {None, "rgb(20%, 60%, 80%)", web(0x3399CC)}, {None, "rgb(30%, 0%, 100%)", web(0x4D00FF)},
-    {None, "rgb(33.3%, 255, 0)", web(0x55FF00)}, {None, "rgb(256,0,0)", kNoColor},
-    {None, "rgb(100.1%,0,0)", kNoColor}, {None, "rgb(1.5,2,3)", kNoColor},
-    {None, "rgb(1,2)", kNoColor}, {None, "rgb(1,,2,3)", kNoColor}, {None, "rgb(1 2, 3)", kNoColor},
-    {None, "rgb(1,2,3", kNoColor},
-    {Rgb, "hsl(200, 60%, 50%)", web(0x3399CC)}, {None, "HSL(-160,60%,50%)", web(0x3399CC)},
-    {None, "hsl(560 60% 50%)", web(0x3399CC)}, {None, "hsl(0, 0%, 30%)", web(0x4D4D4D)},
-    {None, "hsl(0.5, 100%, 50%)", web(0xFF0200)}, {None, "hsl(200, 60, 50)", kNoColor},
-    {None, "hsl(nan, 60%, 50%)", kNoColor}, {None, "h\u017Fl(200, 60%, 50%)", kNoColor},
-    {Rgb, "steelblue", web(0x4682B4)}, {None, " Steel Blue ", web(0x4682B4)},
-    {Html, "grey", web(0x808080)}, {None, "steelblu", kNoColor}, {None, " \t", kNoColor},
+    {Only, "rgb(20%, 60%, 80%)", web(0x3399CC)}, {Only, "rgb(30%, 0%, 100%)", web(0x4D00FF)},
+    {Only, "rgb(33.3%, 255, 0)", web(0x55FF00)}, {Only, "rgb(256,0,0)", kNoColor},
+    {Only, "rgb(100.1%,0,0)", kNoColor}, {Only, "rgb(1.5,2,3)", kNoColor},
+    {Only, "rgb(1,2)", kNoColor}, {Only, "rgb(1,,2,3)", kNoColor}, {Only, "rgb(1 2, 3)", kNoColor},
+    {Only, "rgb(1,2,3", kNoColor},
+    {Rgb, "hsl(200, 60%, 50%)", web(0x3399CC)}, {Only, "HSL(-160,60%,50%)", web(0x3399CC)},
+    {Only, "hsl(560 60% 50%)", web(0x3399CC)}, {Only, "hsl(0, 0%, 30%)", web(0x4D4D4D)},
+    {Only, "hsl(0.5, 100%, 50%)", web(0xFF0200)}, {Only, "hsl(200, 60, 50)", kNoColor},
+    {Only, "hsl(nan, 60%, 50%)", kNoColor}, {Only, "h\u017Fl(200, 60%, 50%)", kNoColor},
+    {Rgb, "steelblue", web(0x4682B4)}, {Only, " Steel Blue ", web(0x4682B4)},
+    {Html, "grey", web(0x808080)}, {Only, "steelblu", kNoColor}, {Only, " \t", kNoColor},
     // Clipboard text: the unambiguous forms, then hex, three components, a colour value.
     {Any, "123456", web(0x123456)}, {Any, "1 2 3", web(0x010203)}, {Any, "13408563", web(0x3399CC)},
     {Any, "255", web(0xFF0000)}, {Any, "olive", web(0x808000)}, {Any, "hello", kNoColor},
     // Style sheets' forms: alpha after a comma or a slash, dropped below 1; "none" is 0, in the
     // blank-separated form only; hue units; a slash needs its operand and no commas around.
-    {None, "rgb(51 153 204 / 50%)", web(0x3399CC) | kAlpha},
-    {None, "rgba(51,153,204,1)", web(0x3399CC)}, {None, "rgb(none 153 204)", web(0x0099CC)},
-    {None, "hsla(200, 60%, 50%, .5)", web(0x3399CC) | kAlpha},
-    {None, "hsl(200 60 50/none)", web(0x3399CC) | kAlpha}, {None, "rgb(none, 153, 204)", kNoColor},
-    {None, "rgb(51 153 204 /)", kNoColor}, {None, "rgb(51, 153, 204 / 1)", kNoColor},
-    {None, "rgb(51 153 / 204)", kNoColor}, {None, "hsl(200 60% 50% / 1.5)", kNoColor},
-    {None, "hsl(0.5turn 60% 50%)", web(0x33CCCC)}, {None, "hsl(200grad, 60%, 50%)", web(0x33CCCC)},
-    {None, "hsl(3.1416RAD 60% 50%)", web(0x33CCCC)}, {None, "hsl(-160deg 60% 50%)", web(0x3399CC)},
-    {None, "hsl(200deg, 60, 50%)", kNoColor}, {None, "hsl(200turns 60% 50%)", kNoColor},
-    {None, "hwb(200 20% 20%)", web(0x3399CC)}, {None, "hwb(200, 20%, 20%)", kNoColor},
+    {Only, "rgb(51 153 204 / 50%)", web(0x3399CC) | kAlpha},
+    {Only, "rgba(51,153,204,1)", web(0x3399CC)}, {Only, "rgb(none 153 204)", web(0x0099CC)},
+    {Only, "hsla(200, 60%, 50%, .5)", web(0x3399CC) | kAlpha},
+    {Only, "hsl(200 60 50/none)", web(0x3399CC) | kAlpha}, {Only, "rgb(none, 153, 204)", kNoColor},
+    {Only, "rgb(51 153 204 /)", kNoColor}, {Only, "rgb(51, 153, 204 / 1)", kNoColor},
+    {Only, "rgb(51 153 / 204)", kNoColor}, {Only, "hsl(200 60% 50% / 1.5)", kNoColor},
+    {Only, "hsl(0.5turn 60% 50%)", web(0x33CCCC)}, {Only, "hsl(200grad, 60%, 50%)", web(0x33CCCC)},
+    {Only, "hsl(3.1416RAD 60% 50%)", web(0x33CCCC)}, {Only, "hsl(-160deg 60% 50%)", web(0x3399CC)},
+    {Only, "hsl(200deg, 60, 50%)", kNoColor}, {Only, "hsl(200turns 60% 50%)", kNoColor},
+    {Only, "hwb(200 20% 20%)", web(0x3399CC)}, {Only, "hwb(200, 20%, 20%)", kNoColor},
     // CIELAB and OKLab: sRGB red as published, white at 100%, none for a missing component,
     // lightness within range, no negative chroma; beyond sRGB mapped, not clipped, to white.
-    {None, "lab(54.29 80.8 69.89)", web(0xFF0000)}, {None, "lab(100% 0 0)", kWhite},
-    {None, "lch(54.29% 106.84 40.86deg)", web(0xFF0000)}, {None, "lab(50 none 0)", web(0x777777)},
-    {None, "lab(101 0 0)", kNoColor}, {None, "lab(50, 0, 0)", kNoColor},
-    {None, "oklab(0.62796 0.22486 0.12585)", web(0xFF0000)},
-    {None, "oklch(0.62796 0.25768 29.23)", web(0xFF0000)},
-    {None, "oklch(45.2% 78.3% 264.05)", web(0x0000FF)}, {None, "oklch(0.5 -0.1 0)", kNoColor},
-    {None, "oklch(1 0.3 0)", kWhite | kMapped}, {None, "OKLAB(1.1 0 0)", kNoColor},
+    {Only, "lab(54.29 80.8 69.89)", web(0xFF0000)}, {Only, "lab(100% 0 0)", kWhite},
+    {Only, "lch(54.29% 106.84 40.86deg)", web(0xFF0000)}, {Only, "lab(50 none 0)", web(0x777777)},
+    {Only, "lab(101 0 0)", kNoColor}, {Only, "lab(50, 0, 0)", kNoColor},
+    {Only, "oklab(0.62796 0.22486 0.12585)", web(0xFF0000)},
+    {Only, "oklch(0.62796 0.25768 29.23)", web(0xFF0000)},
+    {Only, "oklch(45.2% 78.3% 264.05)", web(0x0000FF)}, {Only, "oklch(0.5 -0.1 0)", kNoColor},
+    {Only, "oklch(1 0.3 0)", kWhite | kMapped}, {Only, "OKLAB(1.1 0 0)", kNoColor},
     // Hexadecimal with alpha; 0x with six digits in HTML order, with eight a colour value.
-    {Html, "#39CF", web(0x3399CC)}, {None, "#3399CC80", web(0x3399CC) | kAlpha},
-    {None, "#3399CC8", kNoColor}, {Decimal, "0x3399cc", web(0x3399CC)},
-    {None, "0X00CC9933", web(0x3399CC)}, {None, "0xFF3399CC", kNoColor}, {None, "0x39C", kNoColor},
+    {Html, "#39CF", web(0x3399CC)}, {Only, "#3399CC80", web(0x3399CC) | kAlpha},
+    {Only, "#3399CC8", kNoColor}, {Decimal, "0x3399cc", web(0x3399CC)},
+    {Only, "0X00CC9933", web(0x3399CC)}, {Only, "0xFF3399CC", kNoColor}, {Only, "0x39C", kNoColor},
     // A declaration or line gives its first colour: not an address, key, class or variable.
-    {None, "color: #1e90ff;", web(0x1E90FF)},
+    {Only, "color: #1e90ff;", web(0x1E90FF)},
     {Html, "--brand: oklch(62.8% 0.25768 29.23);", web(0xFF0000)},
-    {None, "background: url(#fff) tan", web(0xD2B48C)},
+    {Only, "background: url(#fff) tan", web(0xD2B48C)},
     {Rgb, ".red { black: $tan; color: Navy }", web(0x000080)},
-    {None, "it is blue-green", kNoColor}, {None, "&#160;", kNoColor},
+    {Only, "it is blue-green", kNoColor}, {Only, "&#160;", kNoColor},
 };
 // clang-format on
 
@@ -132,7 +134,7 @@ private slots:
         QVERIFY(!found.truncated && many.truncated && many.colors.size() == kMaxColorsFound);
         for (const qsizetype length : {kMaxColorTextLength, kMaxColorTextLength + 1}) {
             const QString text = u"red"_s + QString(length - 4, u' ') + u'x';
-            QCOMPARE(parseColor(text, None).has_value(), length == kMaxColorTextLength);
+            QCOMPARE(parseColor(text, Only).has_value(), length == kMaxColorTextLength);
         }
     }
 

@@ -1,5 +1,4 @@
 #include "core/contrast.h"
-#include "core/formstate.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -8,6 +7,7 @@
 #include <limits>
 
 using namespace Tintora;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -30,17 +30,13 @@ class TestColorValue : public QObject
     Q_OBJECT
 
 private slots:
-    // Each range (valid colours, above white, negative, small negative) against its closed form,
-    // one value after another through the same table, so a text appended to the previous one
-    // shows too.
-    void decimalToRgbMatchesClosedForm()
+    // Each range (valid colours, above white, negative, small negative) against its closed form.
+    void notationsMatchClosedForm()
     {
         using Limits = std::numeric_limits<qint32>;
         const std::pair<qint64, qint64> ranges[]
             = {{0, 16777215}, {16777216, Limits::max()}, {Limits::min(), -1}, {-70000, -1}};
         for (const auto &[from, to] : ranges) {
-            FormState state;
-            state.FillHexTable();
             // The range ends, the worked examples where they fall in the range (1193046 reads
             // 563412, the bytes in the opposite order) and a fixed-seed sample of the values
             // between.
@@ -51,17 +47,14 @@ private slots:
             for (const qint64 value : values) {
                 if (value < from || value > to)
                     continue;
-                state.varDecimal = qint32(value);
-                state.DecimalToRGB();
                 const Components e = expectedComponents(value);
-                const Components actual {state.intRed, state.intGreen, state.intBlue};
-                const QString hex = QString::asprintf("%02X%02X%02X", e.red, e.green, e.blue);
-                // The hex table is left on the blue component's entry.
-                if (actual != e || state.strHexColor != hex
-                    || state.cboHtml.currentIndex() != e.blue)
-                    QFAIL(qPrintable(QString::asprintf("%lld gives %d %d %d ", value, actual.red,
-                                                       actual.green, actual.blue)
-                                     + state.strHexColor));
+                const ColorNotations expected {
+                    QString::number(value),
+                    QString::asprintf("RGB(%d,%d,%d)", e.red, e.green, e.blue),
+                    QString::asprintf("%02X%02X%02X", e.red, e.green, e.blue)};
+                const ColorNotations actual = colorNotations(qint32(value));
+                if (actual != expected)
+                    QFAIL(qPrintable(u"%1 gives %2 %3"_s.arg(value).arg(actual.rgb, actual.html)));
             }
         }
     }

@@ -109,6 +109,10 @@ private slots:
                     && file.write(kOldContent) == kOldContent.size());
             QCOMPARE(::chmod(QFile::encodeName(page).constData(), mode_t(mode)), 0);
         }
+        // Open on the old page: a write in place, which could leave the page cut short, would
+        // show through it.
+        QFile reader(page);
+        QCOMPARE(reader.open(QIODevice::ReadOnly), mode != 0);
         QStringList kept; // besides the page
         QFile running(folder + u"/.WebDask.html.10c4ed"_s); // another instance's write in progress
         if (setup == Setup::Leftovers) {
@@ -125,6 +129,8 @@ private slots:
         QCOMPARE(Tintora::replaceFile(page, kNewContent), expected);
 
         QCOMPARE(entriesOf(u"/proc/self/fd"_s).size(), descriptors);
+        if (mode)
+            QCOMPARE(reader.readAll(), kOldContent);
         if (expected == NoFileError) {
             QCOMPARE(readAll(page), kNewContent);
             // No temporary file left behind.

@@ -1,6 +1,5 @@
-// The preview page's text and the help texts, byte for byte where it matters.
+// The preview page's text, byte for byte.
 
-#include "core/helptexts.h"
 #include "core/pagetext.h"
 
 #include <QTest>
@@ -55,30 +54,6 @@ private slots:
                  "BGCOLOR=0000FF FGCOLOR="
                      + font + "><font color=" + font + " size=2 name=Arial>" + body
                      + "</font></body></HTML>\"\r\n");
-    }
-
-    // Lines are separated by CR LF pairs only, and "How it works" has one empty line, the ninth.
-    void helpTopic()
-    {
-        // Each: the topic, its lines when split at CR LF and a fragment it holds.
-        const std::tuple<int, int, QString> cases[] = {
-            {0, 16, u"scroll through the colors.The Tintora in each"_s}, // sentences run together
-            {0, 16,
-             u"\r\nA copy of the DecimalToRGB formula, is available for only $5000 Australian."_s},
-            {2, 3, u"The numbers used here are from https://en.wikipedia.org/wiki/Pantone. The"_s},
-            {3, 3, u"RGB:  R is Red."_s},
-            {5, 1, u"Black/White swatch to evaluate a color. "_s},
-            {7, 4, u"support@tintora.example\r\nCopyright \u00A9 Tintora Systems"_s}};
-        for (const auto &[index, lines, fragment] : cases) {
-            const QString text = helpTopicText(index);
-            QVERIFY2(text.contains(fragment), qPrintable(text));
-            const QStringList split = text.split(u"\r\n"_s);
-            QCOMPARE(split.size(), lines);
-            QCOMPARE(text.count(u'\n'), lines - 1);
-            QCOMPARE(text.count(u'\r'), lines - 1);
-            QCOMPARE(split.indexOf(QString()), index == 0 ? 8 : index == 7 ? 3 : -1);
-        }
-        QVERIFY(helpTopicText(0).endsWith(u"Australian."_s)); // no final break
     }
 };
 

@@ -1,10 +1,10 @@
 #!/usr/bin/python3
 # The program as an assistive technology sees it, over AT-SPI: every control that shows in the
-# window with each panel open has a name, and each toolbar button's actions ("Toggle", "Press")
-# open and close its panel and lock the other buttons as a click does; Pick Colour from Screen is
-# enabled, or disabled with its reason; nothing else is printed on standard error; File > Exit
-# ends with 0. With QT_QPA_PLATFORM=wayland, all that as a client of a headless Weston, where the
-# Web Browser panel shows its page too; exits with 77 (skipped) where Weston cannot start.
+# window with each panel open has a name of its own, and each toolbar button's actions ("Toggle",
+# "Press") open and close its panel and lock the other buttons as a click does; Pick Colour from
+# Screen is enabled, or disabled with its reason; nothing else is printed on standard error; File >
+# Exit ends with 0. With QT_QPA_PLATFORM=wayland, all that as a client of a headless Weston, where
+# the Web Browser panel shows its page too; exits with 77 (skipped) where Weston cannot start.
 # Usage, inside a session bus and, for X11, an X server:
 #   accessibility.py <program folder of the build> <at-spi-bus-launcher>
 import contextlib, glob, os, shutil, subprocess, sys, tempfile, time
@@ -89,8 +89,11 @@ try:
         for action in sorted(names):
             act(button, action)
             assert opened(button, panel), f'{button.name} {action}: not opened'
+            # A control without a name of its own is called after its group box.
             unnamed = [c.getRoleName() for c in showing(window)
                        if c.getRoleName() in CONTROLS and not c.name.strip()]
+            unnamed += [c.getRoleName() for c in list(showing(panel))[1:]
+                        if c.getRoleName() in CONTROLS and c.name == panel.name]
             assert not unnamed, f'without a name in "{panel.name}": {", ".join(unnamed)}'
             assert not (wayland and os.path.exists(work + '/libtintora_webview.so') and button.name
                         == 'Web Browser' and not wait_until(page_shown, 30)), 'no page in the browser'

@@ -13,7 +13,7 @@ using namespace Tintora;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    const std::optional<ColorValue> unambiguous = parseColor(text, Notation::None);
+    const std::optional<ColorValue> unambiguous = parseColor(text, Notation::Unambiguous);
     for (const Notation notation :
          {Notation::Html, Notation::Rgb, Notation::Decimal, Notation::Any}) {
         const std::optional<ColorValue> color = parseColor(text, notation);
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         using N = ColorNotation;
         for (const N notation :
              {N::Hex, N::Rgb, N::Hsl, N::Hwb, N::Lab, N::Lch, N::Oklab, N::Oklch, N::ColorRef})
-            require(parseColorText(notationRow(notation, *unambiguous).text, Notation::None)
+            require(parseColorText(notationRow(notation, *unambiguous).text, Notation::Unambiguous)
                         == ParsedColor {*unambiguous},
                     "every notation of style sheets printed reads back as the same colour");
     }

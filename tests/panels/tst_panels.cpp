@@ -1,12 +1,12 @@
 #include "testsupport.h"
 
-#include "core/formstate.h"
 #include "widgets/controls.h"
 #include "widgets/swatchpicture.h"
 #include "window/paneltoolbar.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -18,6 +18,7 @@
 using namespace Tintora;
 using namespace Qt::StringLiterals;
 using TestSupport::child;
+using TestSupport::textColor;
 
 // The panels of a started window, driven through their own controls as a user does.
 class TestPanels : public TestSupport::WindowTest
@@ -25,9 +26,6 @@ class TestPanels : public TestSupport::WindowTest
     Q_OBJECT
 
 private slots:
-    // Steps: "bar=value" sets a bar as the program does, "bar>Key" presses a key on it,
-    // "picture@x,y" presses the left button at a point of its inner area and "picture~x,y" moves
-    // there, "^" lets the button go.
     void selectorShowsColour_data()
     {
         QTest::addColumn<int>("panel");
@@ -69,6 +67,14 @@ private slots:
             << 5 << u"picTintora@10,10 picTintora~157,0"_s << black;
         QTest::newRow("moves after the release pick nothing")
             << 5 << u"picBwBox@0,0 ^ picBwBox~40,40"_s << u"txtColorDecimal=16580348"_s;
+        QTest::newRow("QB Number box takes the last number, 15")
+            << 1 << u"txtQBnum:15"_s << u"txtRGBqb=RGB(255,255,255);txtQBnum~"_s;
+        QTest::newRow("nearest QB colour noted")
+            << 1 << u"txtHTMLqb:#3399CC"_s << u"txtQBnum=3;txtQBnum~not the same"_s;
+        QTest::newRow("the QB note goes when the bar moves on")
+            << 1 << u"txtHTMLqb:#3399CC vsQB>Down"_s << u"txtQBnum=4;txtQBnum~"_s;
+        QTest::newRow("leaving a read-out puts back what a typo replaced")
+            << 3 << u"hsGreen=1 txtHTML:#3399CG txtHTML>Tab"_s << u"txtHTML=000100"_s;
     }
     void selectorShowsColour()
     {
@@ -76,29 +82,11 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, checks);
         clickButton(panel);
-        QString held;
-        const QStringList list = steps.split(u' ');
-        for (const QString &step : list) {
-            const QString name = step.section(QRegularExpression(u"[=>@~]"_s), 0, 0);
-            const QString arg = step.mid(name.size() + 1);
-            if (step == u"^"_s) {
-                QTest::mouseRelease(screen(), Qt::LeftButton, {}, at(held, u"0,0"_s));
-                QCOMPARE(find(held)->cursor().shape(), Qt::ArrowCursor);
-            } else if (step.at(name.size()) == u'=') {
-                find<QScrollBar>(name)->setValue(arg.toInt());
-            } else if (step.at(name.size()) == u'>') {
-                QTest::keyClick(find(name), QKeySequence(arg)[0].key());
-            } else if (step.at(name.size()) == u'@') {
-                QTest::mousePress(screen(), Qt::LeftButton, {}, at(name, arg));
-                QCOMPARE(find(name)->cursor().shape(), Qt::CrossCursor);
-                held = name;
-            } else {
-                QTest::mouseMove(screen(), at(name, arg));
-            }
-        }
+        perform(steps);
         verifyChecks(checks);
-        if (!held.isEmpty())
+        if (!m_held.isEmpty())
             QTest::mouseRelease(screen(), Qt::LeftButton);
+        m_held.clear();
     }
     // The read-outs follow the thumb while it is dragged, not only when it is let go.
     void dragUpdatesAtEveryPosition()
@@ -112,54 +100,57 @@ private slots:
         }
         bar->setSliderDown(false);
     }
-    // The RGB Number shows the catalogue's texts as they stand; the patch and the HTML Number use
-    // them rounded, halves to even.
-    void pantoneRoundsOnlyPatchAndHex()
+    // "485" offers "485 C", not "1485 C".
+    void completionOffersNamesStartingWithTheText()
     {
-        FormState &state = (*m_window)->state();
-        const QString components[] = {u"12.5"_s, u"13.5"_s, u"254.5"_s};
-        HiddenList *lists[]
-            = {&state.cboPantoneRGBred, &state.cboPantoneRGBgreen, &state.cboPantoneRGBblue};
-        for (int i = 0; i < 3; ++i) {
-            QStringList items = lists[i]->items();
-            items[5] = components[i];
-            lists[i]->setItems(items);
-        }
         clickButton(2);
-        find<QScrollBar>(u"vsPantone"_s)->setValue(5);
-        verifyChecks(
-            u"txtRgbPantone=RGB(12.5,13.5,254.5);txtHtmlPantone=0C0EFE;txtPantone:%1"_s.arg(
-                colorValue(12, 14, 254)));
+        auto *box = find<QLineEdit>(u"txtPantoneNum"_s);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, u"485"_s);
+        const QAbstractItemModel *offered = box->completer()->completionModel();
+        QCOMPARE(offered->rowCount(), 1);
+        QCOMPARE(offered->index(0, 0).data().toString(), u"485 C"_s);
     }
-    // Each button copies its selector's colour into its chip, and into the sample's text colour
-    // once "Text Color" is ticked; the click alone leaves the sample as it is.
-    void assignmentButtonTakesItsColourBox()
+    // Opening the Web Browser panel gives each chip its panel's colour, and its button assigns
+    // that colour, which the sample takes once "Text Color" is ticked again.
+    void assignmentButtonTakesItsPanelsColour()
     {
+        const QString sources[][5]
+            = {{u"2"_s, u"vsPantone=3"_s, u"txtPantone"_s, u"cmdPantone"_s, u"lblWebPantone"_s},
+               {u"1"_s, u"vsQB=4"_s, u"txtQB"_s, u"cmdQB"_s, u"lblWebQB"_s},
+               {u"3"_s, u"hsBlue=1"_s, u"txtRGB"_s, u"cmdRGB"_s, u"lblWebRGB"_s},
+               {u"4"_s, u"hsHexGreen=2"_s, u"txtHex"_s, u"cmdWebHtml"_s, u"lblWebHtml"_s},
+               {u"5"_s, u"picTintora@30,0 ^"_s, u"txtColor"_s, u"cmdSwatch"_s, u"lblWebSwatch"_s}};
+        auto *sample = find(u"txtWebSample"_s);
         clickButton(6);
-        const QString buttons[][3] = {{u"cmdPantone"_s, u"txtPantone"_s, u"lblWebPantone"_s},
-                                      {u"cmdQB"_s, u"txtQB"_s, u"lblWebQB"_s},
-                                      {u"cmdRGB"_s, u"txtRGB"_s, u"lblWebRGB"_s},
-                                      {u"cmdWebHtml"_s, u"txtHex"_s, u"lblWebHtml"_s},
-                                      {u"cmdSwatch"_s, u"txtColor"_s, u"lblWebSwatch"_s}};
         clickControl(u"chkFG"_s);
+        clickButton(6);
         ColorValue previous = kBlack;
-        for (ColorValue color = 1; const auto &[button, box, chip] : buttons) {
-            setBackColor(find(box), ++color);
-            QTest::mouseClick(find(button), Qt::LeftButton);
+        for (const auto &[panel, steps, box, button, chip] : sources) {
+            clickButton(panel.toInt());
+            perform(steps);
+            clickButton(panel.toInt());
+            const ColorValue color = backColor(find(box));
+            QVERIFY(color != previous);
+            clickButton(6);
             QCOMPARE(backColor(find(chip)), color);
-            QCOMPARE(foreColor(find(u"txtWebSample"_s)), previous);
+            QTest::mouseClick(find(button), Qt::LeftButton);
+            QCOMPARE(textColor(sample), previous);
             clickControl(u"chkFG"_s);
             clickControl(u"chkFG"_s);
-            QCOMPARE(foreColor(find(u"txtWebSample"_s)), previous = color);
+            QCOMPARE(textColor(sample), previous = color);
+            clickButton(6);
         }
     }
     void checkBoxesStyleTheSample()
     {
+        perform(u"hsRed=255"_s);
         clickButton(6);
         auto *sample = find<QLineEdit>(u"txtWebSample"_s);
         const auto look = [sample] {
             const QFont font = sample->font();
-            return QString::asprintf("fore %d back %d style %d%d%d", foreColor(sample),
+            return QString::asprintf("fore %d back %d style %d%d%d", textColor(sample),
                                      backColor(sample), font.bold(), font.italic(),
                                      font.underline());
         };
@@ -167,7 +158,6 @@ private slots:
         clickControl(u"chkBG"_s);
         QCOMPARE(look(), u"fore 0 back 0 style 000"_s);
         clickControl(u"chkBG"_s);
-        setBackColor(find(u"txtRGB"_s), 255);
         QTest::mouseClick(find(u"cmdRGB"_s), Qt::LeftButton);
         for (const QString &box : {u"chkFG"_s, u"chkBG"_s, u"chkBold"_s, u"chkItalics"_s})
             clickControl(box);
@@ -178,16 +168,17 @@ private slots:
         QCOMPARE(look(), u"fore 0 back 16777215 style 011"_s);
     }
     // A failed write says its number without an icon, keeps the old page and leaves Refresh off
-    // until a write succeeds; the page is written with the sample's colours as HTML Numbers.
+    // until a write succeeds; the page is written with the sample's colours as HTML Numbers and
+    // the tags of the ticked styles.
     void writesPageOrReportsFailure()
     {
+        perform(u"hsHexRed=86 hsHexGreen=52 hsHexBlue=18"_s);
         clickButton(6);
         const QString page = u"Webdask/WebDask.html"_s;
         const QByteArray oldPage = m_folder->read(page);
-        setBackColor(find(u"txtHex"_s), 1193046);
         QTest::mouseClick(find(u"cmdWebHtml"_s), Qt::LeftButton);
-        clickControl(u"chkFG"_s);
-        clickControl(u"chkBold"_s);
+        for (const QString &box : {u"chkFG"_s, u"chkBold"_s, u"chkItalics"_s})
+            clickControl(box);
         QVERIFY(QFile::setPermissions(m_folder->filePath(page), QFile::ReadOwner));
 
         TestSupport::MessageBoxWatcher watcher;
@@ -206,19 +197,19 @@ private slots:
         QVERIFY(find(u"cmdRefresh"_s)->isEnabled());
         QCOMPARE(m_folder->read(page),
                  "\"<HTML><HEAD><TITLE>TINTORA CONVERSIONS WEBVIEWER 2003</TITLE></HEAD><BODY "
-                 "BGCOLOR=FFFFFF FGCOLOR=563412><font color=563412 size=2 name=Arial><b>Text "
-                 "Sample</b></font></body></HTML>\"\r\n"_ba);
+                 "BGCOLOR=FFFFFF FGCOLOR=563412><font color=563412 size=2 name=Arial><b><I>Text "
+                 "Sample</I></b></font></body></HTML>\"\r\n"_ba);
     }
     // The contrast read-out follows the colours the page is written with, and a screen reader reads
     // the ratio with its verdicts.
     void contrastFollowsTheSample()
     {
+        perform(u"hsRed=119 hsGreen=119 hsBlue=119"_s);
         clickButton(6);
         auto *label = find<QLabel>(u"lblContrast"_s);
         QAccessibleInterface *readout = QAccessible::queryAccessibleInterface(label);
         QCOMPARE(readout->text(QAccessible::Name), u"Contrast of the sample text"_s);
         QCOMPARE(label->text(), u"Contrast 21:1\nAA pass · AAA pass"_s);
-        setBackColor(find(u"txtRGB"_s), colorValue(0x77, 0x77, 0x77));
         QTest::mouseClick(find(u"cmdRGB"_s), Qt::LeftButton);
         clickControl(u"chkFG"_s);
         QCOMPARE(label->text(), u"Contrast 4.48:1\nAA large only · AAA fail"_s);
@@ -227,7 +218,7 @@ private slots:
                  "Level AAA: normal text fails, large text fails."_s);
         clickControl(u"chkBG"_s);
         QCOMPARE(label->text(), u"Contrast 1:1\nAA fail · AAA fail"_s);
-        (*m_window)->mnuFileReset_Click();
+        (*m_window)->reset();
         QCOMPARE(label->text(), u"Contrast 21:1\nAA pass · AAA pass"_s);
     }
 
@@ -242,19 +233,57 @@ private:
         return target->mapTo(m_window->window.get(), target->contentsRect().topLeft())
             + QPoint(xy.at(0).toInt(), xy.at(1).toInt());
     }
+    void perform(const QString &steps);
     void verifyChecks(const QString &checks) const;
+
+    QString m_held; // the picture on which the button is held
 };
 
-// Checks are "box=text" for a read-out's text and "box:value" for a colour box's colour value.
+// Steps: "bar=value" sets a bar as the program does, "control>Key" presses a key on it,
+// "box:text" types a text into a box and Enter, "picture@x,y" presses the left button at a
+// point of its inner area and "picture~x,y" moves there, "^" lets the button go.
+void TestPanels::perform(const QString &steps)
+{
+    const QStringList list = steps.split(u' ');
+    for (const QString &step : list) {
+        const QString name = step.section(QRegularExpression(u"[=>:@~]"_s), 0, 0);
+        const QString arg = step.mid(name.size() + 1);
+        if (step == u"^"_s) {
+            QTest::mouseRelease(screen(), Qt::LeftButton, {}, at(m_held, u"0,0"_s));
+            QCOMPARE(find(m_held)->cursor().shape(), Qt::ArrowCursor);
+            m_held.clear();
+        } else if (step.at(name.size()) == u'=') {
+            find<QScrollBar>(name)->setValue(arg.toInt());
+        } else if (step.at(name.size()) == u'>') {
+            QTest::keyClick(find(name), QKeySequence(arg)[0].key());
+        } else if (step.at(name.size()) == u':') {
+            type(name, arg);
+        } else if (step.at(name.size()) == u'@') {
+            QTest::mousePress(screen(), Qt::LeftButton, {}, at(name, arg));
+            QCOMPARE(find(name)->cursor().shape(), Qt::CrossCursor);
+            m_held = name;
+        } else {
+            QTest::mouseMove(screen(), at(name, arg));
+        }
+    }
+}
+
+// Checks are "box=text" for a read-out's text, "box~text" for a text in its tool tip ("box~":
+// none) and "box:value" for a colour box's colour value.
 void TestPanels::verifyChecks(const QString &checks) const
 {
     const QStringList list = checks.split(u';');
     for (const QString &check : list) {
-        const qsizetype text = check.indexOf(u'=');
-        if (text > 0)
-            QCOMPARE(find<QLineEdit>(check.left(text))->text(), check.mid(text + 1));
-        else
-            QCOMPARE(backColor(find(check.section(u':', 0, 0))), check.section(u':', 1).toInt());
+        const QString name = check.section(QRegularExpression(u"[=~:]"_s), 0, 0);
+        const QString arg = check.mid(name.size() + 1);
+        if (check.at(name.size()) == u'=') {
+            QCOMPARE(find<QLineEdit>(name)->text(), arg);
+        } else if (check.at(name.size()) == u'~') {
+            const QString tip = find(name)->toolTip();
+            QVERIFY2(arg.isEmpty() ? tip.isEmpty() : tip.contains(arg), qPrintable(tip));
+        } else {
+            QCOMPARE(backColor(find(name)), arg.toInt());
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPainter>
 #include <QTest>
 #include <QToolButton>
@@ -81,7 +82,7 @@ TestWindow::TestWindow(const QString &programFolder, const QString &pluginPath)
 
 bool TestWindow::loadAndShow() const
 {
-    if (!window->Form_Load())
+    if (!window->startUp())
         return false;
     window->show();
     window->activateWindow();
@@ -105,7 +106,7 @@ void WindowTest::cleanup()
 
 void WindowTest::clickButton(int index) const
 {
-    QTest::mouseClick((*m_window)->tlbFirst()->button(index), Qt::LeftButton);
+    QTest::mouseClick((*m_window)->toolbar()->button(index), Qt::LeftButton);
     QCoreApplication::processEvents();
 }
 
@@ -114,9 +115,23 @@ void WindowTest::clickControl(const QString &name) const
     QTest::mouseClick(find(name), Qt::LeftButton, {}, QPoint(5, find(name)->height() / 2));
 }
 
+void WindowTest::type(const QString &name, const QString &text) const
+{
+    auto *box = find<QLineEdit>(name);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+Tintora::ColorValue textColor(const QWidget *box)
+{
+    return Tintora::toColorValue(box->palette().color(QPalette::Text));
+}
+
 QImage windowPicture(Tintora::MainWindow &window, int index)
 {
-    QAbstractButton *button = index > 0 ? window.tlbFirst()->button(index) : nullptr;
+    QAbstractButton *button = index > 0 ? window.toolbar()->button(index) : nullptr;
     if (button)
         QTest::mouseClick(button, Qt::LeftButton);
     // Away from the toolbar, so that no button is drawn as under the mouse.

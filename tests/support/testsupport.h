@@ -70,10 +70,15 @@ protected:
     void clickButton(int index) const;
     // Clicks a control near its left end, where a check box has its box.
     void clickControl(const QString &name) const;
+    // Types a text over a box's text, then Enter.
+    void type(const QString &name, const QString &text) const;
 
     std::unique_ptr<ProgramFolder> m_folder;
     std::unique_ptr<TestWindow> m_window;
 };
+
+// The colour a text box writes its text in.
+Tintora::ColorValue textColor(const QWidget *box);
 
 // Answers every modal message box as it appears with OK, and keeps what it said.
 class MessageBoxWatcher : public QObject

@@ -1,4 +1,4 @@
-#include "core/pluginpreload.h"
+#include "browser/pluginpreload.h"
 
 #include <QPluginLoader>
 

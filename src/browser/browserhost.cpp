@@ -1,6 +1,6 @@
-#include "widgets/browserhost.h"
+#include "browser/browserhost.h"
 
-#include "core/pluginpreload.h"
+#include "browser/pluginpreload.h"
 #include "core/previewbrowser.h"
 
 #include <QCoreApplication>
@@ -35,10 +35,9 @@ void releaseBrowserShareContext()
 // under them, destroying what they still use. The program's exit routine never gets there, it ends
 // the process at once; Qt calls exit(1) when the display goes away, and from then on that ends the
 // process at once too, with the same status. Exit handlers run last registered first.
-void endProcessAtOnce(int status, void *)
+void endAtExit(int status, void *)
 {
-    std::fflush(nullptr);
-    std::_Exit(status);
+    endProcessAtOnce(status);
 }
 
 // Done once, before Qt WebEngine loads. Qt WebEngine reads the format of the application's global
@@ -56,7 +55,7 @@ void prepareForWebEngine()
     // Forgotten before the application object deletes it, after Qt WebEngine's own clean-up,
     // registered later.
     qAddPostRoutine(releaseBrowserShareContext);
-    on_exit(endProcessAtOnce, nullptr);
+    on_exit(endAtExit, nullptr);
 }
 
 // Only the program's own plug-in gets the shared context, and is loaded ahead of time. The
@@ -135,7 +134,7 @@ void BrowserHost::activate()
     if (m_browser) {
         // Again, so that it also runs before the handlers that Qt WebEngine registered as it
         // loaded.
-        on_exit(endProcessAtOnce, nullptr);
+        on_exit(endAtExit, nullptr);
         m_layout->addWidget(m_browser->widget());
         m_layout->setCurrentWidget(m_browser->widget());
         if (!m_filePath.isEmpty())
@@ -150,6 +149,12 @@ void BrowserHost::activate()
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_layout->addWidget(label);
     m_layout->setCurrentWidget(label);
+}
+
+void endProcessAtOnce(int exitCode)
+{
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
 }
 
 } // namespace Tintora

@@ -48,4 +48,10 @@ private:
     std::unique_ptr<PluginPreload> m_preload;
 };
 
+// Ends the process at once with exitCode, once the standard streams are flushed: no destructor,
+// exit handler or further event handler runs. An orderly end is not safe once Qt WebEngine is in:
+// its threads, Chromium's page renderer among them, run in this process and would find what they
+// use destroyed under them.
+[[noreturn]] void endProcessAtOnce(int exitCode);
+
 } // namespace Tintora

@@ -1,0 +1,104 @@
+#include "panels/colorpanel.h"
+
+#include "widgets/colorentry.h"
+#include "widgets/controls.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+namespace Tintora {
+
+namespace {
+
+struct NotationReadOut
+{
+    Notation notation;
+    const char *caption;
+    const QString ColorNotations::*text;
+};
+
+constexpr NotationReadOut kNotationReadOuts[] = {
+    {Notation::Html, QT_TRANSLATE_NOOP("Tintora::ColorPanel", "HTML Number"),
+     &ColorNotations::html},
+    {Notation::Rgb, QT_TRANSLATE_NOOP("Tintora::ColorPanel", "RGB Number"), &ColorNotations::rgb},
+    {Notation::Decimal, QT_TRANSLATE_NOOP("Tintora::ColorPanel", "Decimal Number"),
+     &ColorNotations::decimal},
+};
+
+} // namespace
+
+QLineEdit *ColorPanel::addColorBox(const char *name, QRect twips, const QString &accessibleName)
+{
+    m_colorBox = makeColorBox(this, QLatin1StringView(name), twips, accessibleName);
+    return m_colorBox;
+}
+
+void ColorPanel::addReadOut(Notation notation, const ReadOutPlace &place)
+{
+    const NotationReadOut &kind = *std::find_if(
+        std::begin(kNotationReadOuts), std::end(kNotationReadOuts),
+        [notation](const NotationReadOut &readOut) { return readOut.notation == notation; });
+    QLabel *caption
+        = makeLabel(this, QLatin1StringView(place.captionName), tr(kind.caption), place.caption);
+    QLineEdit *box = makeReadOnlyBox(this, QLatin1StringView(place.boxName), place.box, caption);
+    if (place.lead) {
+        caption->setFont(defaultFont(8.25, true));
+        box->setFont(defaultFont(8.25, true));
+    }
+    caption->setWordWrap(place.wrapped);
+    attachColorEntry(box, notation, [this](ColorValue color) { takeColor(color); });
+    m_readOuts.push_back({kind.text, box});
+}
+
+QLineEdit *ColorPanel::addNumberBox(const QString &caption, const ReadOutPlace &place,
+                                    const QString &accepted,
+                                    std::function<bool(const QString &text)> showNumber,
+                                    QCompleter *completer)
+{
+    QLabel *label = makeLabel(this, QLatin1StringView(place.captionName), caption, place.caption);
+    label->setFont(defaultFont(8.25, true));
+    QLineEdit *box = makeReadOnlyBox(this, QLatin1StringView(place.boxName), place.box, label);
+    box->setFont(defaultFont(9.75, true));
+    auto *entry = new ColorEntry(box, accepted + acceptedNotations(Notation::Unambiguous),
+                                 [this, showNumber = std::move(showNumber)](const QString &text) {
+                                     if (showNumber(text))
+                                         return true;
+                                     const std::optional<ColorValue> color
+                                         = parseColor(text, Notation::Unambiguous);
+                                     return color && takeColor(*color);
+                                 });
+    if (completer)
+        entry->setCompleter(completer);
+    return box;
+}
+
+void ColorPanel::showColor(ColorValue color)
+{
+    showColor(color, colorNotations(color));
+}
+
+void ColorPanel::showColor(ColorValue color, const ColorNotations &notations)
+{
+    showNotations(color, kBlack, notations);
+}
+
+void ColorPanel::showPlaceholders(ColorValue startColor)
+{
+    showNotations(std::nullopt, startColor, placeholderNotations());
+}
+
+void ColorPanel::showNotations(std::optional<ColorValue> color, ColorValue startColor,
+                               const ColorNotations &notations)
+{
+    const ColorValue before = this->color();
+    m_color = color;
+    m_startColor = startColor;
+    setBackColor(m_colorBox, this->color());
+    for (const ReadOut &readOut : m_readOuts)
+        readOut.box->setText(notations.*readOut.text);
+    if (this->color() != before)
+        emit colorChanged(this->color());
+}
+
+} // namespace Tintora

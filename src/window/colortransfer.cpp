@@ -1,0 +1,155 @@
+#include "window/colortransfer.h"
+
+#include "core/colorparser.h"
+#include "core/portalcolorpicker.h"
+#include "panels/colorpanel.h"
+#include "widgets/screenpicker.h"
+#include "window/mainwindow.h"
+#include "window/paneltoolbar.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace Tintora {
+
+ColorTransfer::ColorTransfer(MainWindow &window, ColorPanel &pasteTarget, ColorPanel &pickTarget)
+    : QObject(&window)
+    , m_window(window)
+    , m_pasteTarget(pasteTarget)
+    , m_pickTarget(pickTarget)
+{
+    buildEditMenu();
+
+    const ScreenPickSupport support = screenPickSupport();
+    m_pickMethod = support.method;
+    if (m_pickMethod == ScreenPickMethod::None)
+        m_pickAction->setToolTip(support.reason);
+    const auto picked = [this](ColorValue color) {
+        giveColor(color, m_pickTarget);
+    };
+    const auto pickFailed = [this](const QString &message) {
+        QMessageBox::warning(&m_window, tr("Pick Colour from Screen"), message);
+    };
+    m_screenPicker = new ScreenPicker(&window);
+    connect(m_screenPicker, &ScreenPicker::picked, this, picked);
+    connect(m_screenPicker, &ScreenPicker::failed, this, pickFailed);
+    // Only a desktop that offers its picker is asked; the bus is left alone otherwise.
+    if (m_pickMethod == ScreenPickMethod::Portal) {
+        m_portalPicker = new PortalColorPicker(this);
+        connect(m_portalPicker, &PortalColorPicker::picked, this, picked);
+        connect(m_portalPicker, &PortalColorPicker::failed, this, pickFailed);
+    }
+
+    // The entries follow the open panel, so that their keys do nothing where they have nothing to
+    // do.
+    connect(m_window.toolbar(), &PanelToolbar::buttonClick, this, &ColorTransfer::updateActions);
+    updateActions();
+}
+
+void ColorTransfer::buildEditMenu()
+{
+    QMenu *edit = m_window.menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    edit->setToolTipsVisible(true);
+    const struct
+    {
+        const char *name;
+        QString text;
+        QKeySequence keys;
+        QString (*format)(ColorValue);
+    } copies[] = {
+        {"mnuEditCopy", tr("&Copy"), QKeySequence::Copy, htmlNumber},
+        {"mnuEditCopyHash",
+         tr("Copy as #RRGGBB"),
+         {},
+         [](ColorValue color) {
+             return QLatin1Char('#') + htmlNumber(color);
+         }},
+        {"mnuEditCopyCss",
+         tr("Copy as rgb()"),
+         {},
+         [](ColorValue color) {
+             const Components c = splitColorValue(color);
+             return QStringLiteral("rgb(%1, %2, %3)").arg(c.red).arg(c.green).arg(c.blue);
+         }},
+        {"mnuEditCopyRgb",
+         tr("Copy RGB Number"),
+         {},
+         [](ColorValue color) {
+             return colorNotations(color).rgb;
+         }},
+        {"mnuEditCopyDecimal",
+         tr("Copy Decimal Number"),
+         {},
+         [](ColorValue color) {
+             return QString::number(color);
+         }},
+    };
+    for (const auto &copy : copies) {
+        QAction *action = edit->addAction(copy.text, copy.keys, this, [this, format = copy.format] {
+            if (const std::optional<ColorValue> color = m_window.currentColor())
+                QGuiApplication::clipboard()->setText(format(*color));
+        });
+        action->setObjectName(QLatin1StringView(copy.name));
+        m_copyActions.push_back(action);
+    }
+    edit->addSeparator();
+    m_pasteAction = edit->addAction(tr("&Paste"), QKeySequence::Paste, this, &ColorTransfer::paste);
+    m_pasteAction->setObjectName(QStringLiteral("mnuEditPaste"));
+    edit->addSeparator();
+    m_pickAction = edit->addAction(tr("Pick Colour from Screen"),
+                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this,
+                                   &ColorTransfer::pickFromScreen);
+    m_pickAction->setObjectName(QStringLiteral("mnuEditPick"));
+    connect(edit, &QMenu::aboutToShow, this, &ColorTransfer::updateActions);
+}
+
+void ColorTransfer::updateActions()
+{
+    const bool hasColor = m_window.currentColor().has_value();
+    const bool takesColor = hasColor || !m_window.openPanel();
+    for (QAction *action : m_copyActions)
+        action->setEnabled(hasColor);
+    m_pasteAction->setEnabled(takesColor);
+    m_pickAction->setEnabled(takesColor && m_pickMethod != ScreenPickMethod::None);
+}
+
+void ColorTransfer::giveColor(ColorValue color, ColorPanel &suited)
+{
+    if (auto *panel = qobject_cast<ColorPanel *>(m_window.openPanel());
+        panel && panel->takeColor(color))
+        return;
+    // None open, or one that takes no colours (the Web Browser, the help): the suited panel opens
+    // in its place, through the buttons as the user would.
+    m_window.openInPlace(suited);
+    suited.takeColor(color);
+}
+
+void ColorTransfer::paste()
+{
+    const std::optional<ColorValue> color
+        = parseColor(QGuiApplication::clipboard()->text(), Notation::Any);
+    if (color)
+        giveColor(*color, m_pasteTarget);
+    else
+        QApplication::beep();
+}
+
+void ColorTransfer::pickFromScreen()
+{
+    if (m_pickMethod == ScreenPickMethod::Portal) {
+        // The desktop places its picker over the window that asked, where it can name it.
+        const bool x11 = QGuiApplication::platformName() == QLatin1StringView("xcb");
+        m_portalPicker->pick(x11 ? QStringLiteral("x11:%1").arg(m_window.winId(), 0, 16)
+                                 : QString());
+    } else if (m_pickMethod == ScreenPickMethod::Read) {
+        // The grab waits until the menu that started it has let go of the mouse.
+        QTimer::singleShot(0, m_screenPicker, &ScreenPicker::start);
+    }
+}
+
+} // namespace Tintora

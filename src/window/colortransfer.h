@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/colorvalue.h"
+#include "core/screenpicking.h"
+
+#include <QObject>
+
+#include <vector>
+
+class QAction;
+
+namespace Tintora {
+
+class ColorPanel;
+class MainWindow;
+class PortalColorPicker;
+class ScreenPicker;
+
+// The ways a colour leaves the open panel or comes into it: the Edit menu's copies, its paste
+// and its pick from the screen. Every colour given to the program from outside its panels comes
+// in through giveColor.
+class ColorTransfer : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Adds the Edit menu to the window's menu bar. A pasted colour opens pasteTarget when no
+    // panel is open, a picked one pickTarget.
+    ColorTransfer(MainWindow &window, ColorPanel &pasteTarget, ColorPanel &pickTarget);
+
+    // Shows a colour in the open colour panel, as its takeColor does. When no panel is open, or
+    // one that takes no colours (the Web Browser, the help), suited opens in its place, through
+    // the toolbar buttons as the user would, and takes the colour.
+    void giveColor(ColorValue color, ColorPanel &suited);
+
+private:
+    void buildEditMenu();
+    void updateActions();
+    void paste();
+    void pickFromScreen();
+
+    MainWindow &m_window;
+    ColorPanel &m_pasteTarget;
+    ColorPanel &m_pickTarget;
+    std::vector<QAction *> m_copyActions;
+    QAction *m_pasteAction = nullptr;
+    QAction *m_pickAction = nullptr;
+    ScreenPickMethod m_pickMethod = ScreenPickMethod::None;
+    ScreenPicker *m_screenPicker = nullptr;
+    PortalColorPicker *m_portalPicker = nullptr;
+};
+
+} // namespace Tintora
