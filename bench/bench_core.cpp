@@ -151,15 +151,15 @@ void BM_ColorNotations(benchmark::State &state)
     for (qint32 &value : values)
         value = colour(random);
     std::size_t next = 0;
-    Tintora::ColorNotations notations;
+    Tintora::ColorNumbers notations;
     for (auto _ : state) {
-        notations = Tintora::colorNotations(values[next]);
+        notations = Tintora::colorNumbers(values[next]);
         next = (next + 1) % values.size();
         benchmark::DoNotOptimize(notations);
     }
     const qint32 last = values[(next + values.size() - 1) % values.size()];
     if (notations.html != hexNumber(last & 0xFF, (last >> 8) & 0xFF, last >> 16))
-        state.SkipWithError("colorNotations gave a wrong HTML Number");
+        state.SkipWithError("colorNumbers gave a wrong HTML Number");
 }
 
 void BM_RGBScroller(benchmark::State &state, Update update)

@@ -40,14 +40,14 @@ QString htmlNumber(ColorValue color)
     return text;
 }
 
-ColorNotations colorNotations(ColorValue color)
+ColorNumbers colorNumbers(ColorValue color)
 {
     const Components c = splitColorValue(color);
     return {QString::number(color),
             QStringLiteral("RGB(%1,%2,%3)").arg(c.red).arg(c.green).arg(c.blue), htmlNumber(color)};
 }
 
-ColorNotations placeholderNotations()
+ColorNumbers placeholderNumbers()
 {
     return {QStringLiteral("0"), QStringLiteral("RGB(0, 0, 0)"), QStringLiteral("000000")};
 }

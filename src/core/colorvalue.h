@@ -38,19 +38,19 @@ QString htmlNumber(ColorValue color);
 // A colour in the three notations its read-outs show: the Decimal Number (the colour value,
 // "13408563"), the RGB Number ("RGB(51,153,204)", no blanks) and the HTML Number ("3399CC"). The
 // components are those of splitColorValue, so any 32-bit value has notations.
-struct ColorNotations
+struct ColorNumbers
 {
     QString decimal;
     QString rgb;
     QString html;
-    friend bool operator==(const ColorNotations &, const ColorNotations &) = default;
+    friend bool operator==(const ColorNumbers &, const ColorNumbers &) = default;
 };
 
-ColorNotations colorNotations(ColorValue color);
+ColorNumbers colorNumbers(ColorValue color);
 
 // What start-up and reset write into the read-outs before a panel first shows a colour: "0",
 // "RGB(0, 0, 0)" (with blanks, unlike any RGB Number) and "000000".
-ColorNotations placeholderNotations();
+ColorNumbers placeholderNumbers();
 
 // The toolkit keeps colours as QColor; the program speaks colour values.
 QColor toQColor(ColorValue value);

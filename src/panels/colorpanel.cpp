@@ -15,15 +15,15 @@ struct NotationReadOut
 {
     Notation notation;
     const char *caption;
-    const QString ColorNotations::*text;
+    const QString ColorNumbers::*text;
 };
 
 constexpr NotationReadOut kNotationReadOuts[] = {
     {Notation::Html, QT_TRANSLATE_NOOP("Tintora::ColorPanel", "HTML Number"),
-     &ColorNotations::html},
-    {Notation::Rgb, QT_TRANSLATE_NOOP("Tintora::ColorPanel", "RGB Number"), &ColorNotations::rgb},
+     &ColorNumbers::html},
+    {Notation::Rgb, QT_TRANSLATE_NOOP("Tintora::ColorPanel", "RGB Number"), &ColorNumbers::rgb},
     {Notation::Decimal, QT_TRANSLATE_NOOP("Tintora::ColorPanel", "Decimal Number"),
-     &ColorNotations::decimal},
+     &ColorNumbers::decimal},
 };
 
 } // namespace
@@ -75,21 +75,21 @@ QLineEdit *ColorPanel::addNumberBox(const QString &caption, const ReadOutPlace &
 
 void ColorPanel::showColor(ColorValue color)
 {
-    showColor(color, colorNotations(color));
+    showColor(color, colorNumbers(color));
 }
 
-void ColorPanel::showColor(ColorValue color, const ColorNotations &notations)
+void ColorPanel::showColor(ColorValue color, const ColorNumbers &notations)
 {
     showNotations(color, kBlack, notations);
 }
 
 void ColorPanel::showPlaceholders(ColorValue startColor)
 {
-    showNotations(std::nullopt, startColor, placeholderNotations());
+    showNotations(std::nullopt, startColor, placeholderNumbers());
 }
 
 void ColorPanel::showNotations(std::optional<ColorValue> color, ColorValue startColor,
-                               const ColorNotations &notations)
+                               const ColorNumbers &notations)
 {
     const ColorValue before = this->color();
     m_color = color;

@@ -65,19 +65,19 @@ protected:
 
     // Shows a colour in the box and the read-outs, in its notations or in the given ones.
     void showColor(ColorValue color);
-    void showColor(ColorValue color, const ColorNotations &notations);
+    void showColor(ColorValue color, const ColorNumbers &notations);
     // The placeholders in the read-outs, the start colour in the box.
     void showPlaceholders(ColorValue startColor = kBlack);
 
 private:
     struct ReadOut
     {
-        const QString ColorNotations::*text;
+        const QString ColorNumbers::*text;
         QLineEdit *box;
     };
 
     void showNotations(std::optional<ColorValue> color, ColorValue startColor,
-                       const ColorNotations &notations);
+                       const ColorNumbers &notations);
 
     QLineEdit *m_colorBox = nullptr;
     std::vector<ReadOut> m_readOuts;

@@ -64,7 +64,7 @@ void PantonePanel::showEntry(int entry)
     // The patch and the HTML Number take the components rounded; the RGB Number shows them as
     // the catalogue writes them.
     const ColorValue color = m_catalog.color(entry);
-    ColorNotations notations = colorNotations(color);
+    ColorNumbers notations = colorNumbers(color);
     notations.rgb = m_catalog.rgbText(entry);
     showColor(color, notations);
 }

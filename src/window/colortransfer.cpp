@@ -52,7 +52,7 @@ ColorTransfer::ColorTransfer(MainWindow &window, ColorPanel &pasteTarget, ColorP
 
 void ColorTransfer::buildEditMenu()
 {
-    QMenu *edit = m_window.menuBar()->addMenu(tr("&Edit"));
+    QMenu *edit = m_editMenu = m_window.menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     edit->setToolTipsVisible(true);
     const struct
@@ -80,7 +80,7 @@ void ColorTransfer::buildEditMenu()
          tr("Copy RGB Number"),
          {},
          [](ColorValue color) {
-             return colorNotations(color).rgb;
+             return colorNumbers(color).rgb;
          }},
         {"mnuEditCopyDecimal",
          tr("Copy Decimal Number"),

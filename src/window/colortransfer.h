@@ -8,6 +8,7 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 
 namespace Tintora {
 
@@ -33,6 +34,9 @@ public:
     // the toolbar buttons as the user would, and takes the colour.
     void giveColor(ColorValue color, ColorPanel &suited);
 
+    // The Edit menu, for entries that other features add to it.
+    QMenu *editMenu() const { return m_editMenu; }
+
 private:
     void buildEditMenu();
     void updateActions();
@@ -42,6 +46,7 @@ private:
     MainWindow &m_window;
     ColorPanel &m_pasteTarget;
     ColorPanel &m_pickTarget;
+    QMenu *m_editMenu = nullptr;
     std::vector<QAction *> m_copyActions;
     QAction *m_pasteAction = nullptr;
     QAction *m_pickAction = nullptr;

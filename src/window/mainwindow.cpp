@@ -12,6 +12,7 @@
 #include "window/colortransfer.h"
 #include "window/paneltoolbar.h"
 #include "window/splashwindow.h"
+#include "window/toolwindows.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -108,6 +109,7 @@ void MainWindow::buildPanels(QWidget *client)
         connect(panel, &ColorPanel::colorChanged, this, &MainWindow::updateCurrentColor);
     // A pasted colour suits the Hex panel, a picked one the Swatches panel.
     m_transfer = new ColorTransfer(*this, *hex, *swatches);
+    m_toolWindows = new ToolWindows(*this);
 }
 
 Panel *MainWindow::openPanel() const

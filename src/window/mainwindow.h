@@ -21,6 +21,7 @@ class Panel;
 class PanelToolbar;
 class PantonePanel;
 class SplashWindow;
+class ToolWindows;
 
 // Where the program finds its files, and how it ends the process.
 struct ProgramSetup
@@ -69,6 +70,7 @@ public:
     std::optional<ColorValue> currentColor() const { return m_currentColor; }
 
     ColorTransfer &colorTransfer() const { return *m_transfer; }
+    ToolWindows &toolWindows() const { return *m_toolWindows; }
     PanelToolbar *toolbar() const { return m_toolbar; }
     SplashWindow *splashWindow() const { return m_splash.get(); }
 
@@ -104,6 +106,7 @@ private:
     BrowserPanel *m_browser = nullptr;
     std::vector<Panel *> m_panels; // in toolbar order; Qt's parent owns them
     ColorTransfer *m_transfer = nullptr;
+    ToolWindows *m_toolWindows = nullptr;
 };
 
 } // namespace Tintora

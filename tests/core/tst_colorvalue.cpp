@@ -48,11 +48,11 @@ private slots:
                 if (value < from || value > to)
                     continue;
                 const Components e = expectedComponents(value);
-                const ColorNotations expected {
+                const ColorNumbers expected {
                     QString::number(value),
                     QString::asprintf("RGB(%d,%d,%d)", e.red, e.green, e.blue),
                     QString::asprintf("%02X%02X%02X", e.red, e.green, e.blue)};
-                const ColorNotations actual = colorNotations(qint32(value));
+                const ColorNumbers actual = colorNumbers(qint32(value));
                 if (actual != expected)
                     QFAIL(qPrintable(u"%1 gives %2 %3"_s.arg(value).arg(actual.rgb, actual.html)));
             }
