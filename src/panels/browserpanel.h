@@ -48,6 +48,13 @@ public:
     // Plain black on white, no colour assigned, every chip black; the sample's text stays.
     void reset() override;
 
+    // The sample's text and back colours, which sampleColorsChanged tells as they change.
+    ColorValue sampleTextColor() const { return m_textColor; }
+    ColorValue sampleBackColor() const { return m_backColor; }
+
+signals:
+    void sampleColorsChanged(Tintora::ColorValue text, Tintora::ColorValue back);
+
 private:
     struct Assignment
     {

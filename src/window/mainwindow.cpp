@@ -9,6 +9,7 @@
 #include "panels/qbpanel.h"
 #include "panels/swatchpanel.h"
 #include "widgets/controls.h"
+#include "window/colortoolsmenu.h"
 #include "window/colortransfer.h"
 #include "window/paneltoolbar.h"
 #include "window/splashwindow.h"
@@ -110,6 +111,7 @@ void MainWindow::buildPanels(QWidget *client)
     // A pasted colour suits the Hex panel, a picked one the Swatches panel.
     m_transfer = new ColorTransfer(*this, *hex, *swatches);
     m_toolWindows = new ToolWindows(*this);
+    addColorTools(*this, *hex, *m_browser);
 }
 
 Panel *MainWindow::openPanel() const

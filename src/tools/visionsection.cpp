@@ -1,0 +1,82 @@
+#include "tools/visionsection.h"
+
+#include "core/palette.h"
+#include "tools/swatchbutton.h"
+#include "widgets/controls.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace Tintora {
+
+VisionSection::VisionSection(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("visionSection"));
+    m_rows = {{std::nullopt, tr("Normal colour vision")},
+              {ColorVision::Protanopia, tr("Protanopia (no red cones)")},
+              {ColorVision::Deuteranopia, tr("Deuteranopia (no green cones)")},
+              {ColorVision::Tritanopia, tr("Tritanopia (no blue cones)")},
+              {ColorVision::Achromatopsia, tr("Achromatopsia (no colour vision)")}};
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(tr("The colour"), this), 0, 1, 1, 2);
+    grid->addWidget(new QLabel(tr("The sample"), this), 0, 3);
+    grid->addWidget(new QLabel(tr("Its contrast"), this), 0, 4);
+    for (int line = 1; Row & row : m_rows) {
+        grid->addWidget(new QLabel(row.name, this), line, 0);
+        row.patch = makeColorPatch(this, QStringLiteral("lblVisionPatch%1").arg(line));
+        grid->addWidget(row.patch, line, 1);
+        row.color = new QLabel(this);
+        grid->addWidget(row.color, line, 2);
+        row.sample = new QLabel(tr("Text Sample"), this);
+        row.sample->setObjectName(QStringLiteral("lblVisionSample%1").arg(line));
+        row.sample->setAutoFillBackground(true);
+        row.sample->setMargin(4);
+        grid->addWidget(row.sample, line, 3);
+        // One stop in the Tab order for each row, which tells all of it.
+        row.ratio = makeReadOut(this, QStringLiteral("lblVisionRatio%1").arg(line), row.name);
+        grid->addWidget(row.ratio, line++, 4);
+    }
+    grid->setRowStretch(grid->rowCount(), 1);
+    showVisions();
+}
+
+void VisionSection::showColor(std::optional<ColorValue> color)
+{
+    m_color = color;
+    showVisions();
+}
+
+void VisionSection::showSampleColors(ColorValue text, ColorValue back)
+{
+    m_text = text;
+    m_back = back;
+    showVisions();
+}
+
+void VisionSection::showVisions()
+{
+    for (const Row &row : m_rows) {
+        const auto seen = [&row](ColorValue color) {
+            return row.vision ? simulateColorVision(color, *row.vision) : color;
+        };
+        const ColorValue text = seen(m_text), back = seen(m_back);
+        const QString ratio = ratioText(
+            (row.vision ? contrastUnder(*row.vision, m_text, m_back) : contrastOf(m_text, m_back))
+                .ratio);
+        setForeColor(row.sample, text);
+        setBackColor(row.sample, back);
+        row.ratio->setText(ratio);
+        row.patch->setVisible(m_color.has_value());
+        if (m_color)
+            setBackColor(row.patch, seen(*m_color));
+        row.color->setText(m_color ? hashColor(seen(*m_color)) : QString());
+        row.ratio->setAccessibleDescription(
+            tr("%1 The sample's text looks %2 on %3, contrast %4.")
+                .arg(m_color ? tr("The colour looks %1.").arg(hashColor(seen(*m_color)))
+                             : tr("No colour panel is open."),
+                     hashColor(text), hashColor(back), ratio));
+    }
+}
+
+} // namespace Tintora
