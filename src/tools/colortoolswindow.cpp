@@ -12,28 +12,50 @@ namespace Tintora {
 ColorToolsWindow::ColorToolsWindow(const ColorToolsLinks &links, QWidget *mainWindow)
     : ToolWindow(QStringLiteral("colorTools"), tr("Colour Tools"), mainWindow)
 {
-    auto *tabs = new QTabWidget(this);
-    tabs->setObjectName(QStringLiteral("colorToolsTabs"));
-    m_contrast = new ContrastSection(links, tabs);
-    m_harmonies = new HarmoniesSection(links.giveColor, tabs);
-    m_vision = new VisionSection(tabs);
-    tabs->addTab(m_contrast, tr("&Contrast"));
-    tabs->addTab(m_harmonies, tr("&Tints and Harmonies"));
-    tabs->addTab(m_vision, tr("Colour V&ision"));
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("colorToolsTabs"));
+    m_contrast = new ContrastSection(links, m_tabs);
+    m_harmonies = new HarmoniesSection(links.giveColor, m_tabs);
+    m_vision = new VisionSection(m_tabs);
+    m_tabs->addTab(m_contrast, tr("&Contrast"));
+    m_tabs->addTab(m_harmonies, tr("&Tints and Harmonies"));
+    m_tabs->addTab(m_vision, tr("Colour V&ision"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, &ColorToolsWindow::showCurrentTab);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(tabs);
+    layout->addWidget(m_tabs);
 }
 
 void ColorToolsWindow::showColor(std::optional<ColorValue> color)
 {
-    m_contrast->showForeground(color);
-    m_harmonies->showColor(color);
-    m_vision->showColor(color);
+    m_color = color;
+    showCurrentTab();
 }
 
 void ColorToolsWindow::showSampleColors(ColorValue text, ColorValue back)
 {
-    m_vision->showSampleColors(text, back);
+    m_sampleText = text;
+    m_sampleBack = back;
+    showCurrentTab();
+}
+
+void ColorToolsWindow::showEvent(QShowEvent *event)
+{
+    ToolWindow::showEvent(event);
+    showCurrentTab();
+}
+
+void ColorToolsWindow::showCurrentTab()
+{
+    if (!isVisible())
+        return;
+    QWidget *tab = m_tabs->currentWidget();
+    if (tab == m_contrast) {
+        m_contrast->showForeground(m_color);
+    } else if (tab == m_harmonies) {
+        m_harmonies->showColor(m_color);
+    } else {
+        m_vision->showColors(m_color, m_sampleText, m_sampleBack);
+    }
 }
 
 } // namespace Tintora

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+class QTabWidget;
+
 namespace Tintora {
 
 class ContrastSection;
@@ -39,7 +41,18 @@ public:
     // The Web Browser panel's sample colours.
     void showSampleColors(Tintora::ColorValue text, Tintora::ColorValue back);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    // Only the tab in view works its colours out, and none while the window is closed: a panel's
+    // scroll bar changes the colour many times a second.
+    void showCurrentTab();
+
+    std::optional<ColorValue> m_color;
+    ColorValue m_sampleText = kBlack;
+    ColorValue m_sampleBack = kWhite;
+    QTabWidget *m_tabs;
     ContrastSection *m_contrast;
     HarmoniesSection *m_harmonies;
     VisionSection *m_vision;

@@ -38,44 +38,29 @@ VisionSection::VisionSection(QWidget *parent)
         grid->addWidget(row.ratio, line++, 4);
     }
     grid->setRowStretch(grid->rowCount(), 1);
-    showVisions();
+    showColors(std::nullopt, kBlack, kWhite);
 }
 
-void VisionSection::showColor(std::optional<ColorValue> color)
-{
-    m_color = color;
-    showVisions();
-}
-
-void VisionSection::showSampleColors(ColorValue text, ColorValue back)
-{
-    m_text = text;
-    m_back = back;
-    showVisions();
-}
-
-void VisionSection::showVisions()
+void VisionSection::showColors(std::optional<ColorValue> color, ColorValue text, ColorValue back)
 {
     for (const Row &row : m_rows) {
-        const auto seen = [&row](ColorValue color) {
-            return row.vision ? simulateColorVision(color, *row.vision) : color;
+        const auto seen = [&row](ColorValue shown) {
+            return row.vision ? simulateColorVision(shown, *row.vision) : shown;
         };
-        const ColorValue text = seen(m_text), back = seen(m_back);
         const QString ratio = ratioText(
-            (row.vision ? contrastUnder(*row.vision, m_text, m_back) : contrastOf(m_text, m_back))
-                .ratio);
-        setForeColor(row.sample, text);
-        setBackColor(row.sample, back);
+            (row.vision ? contrastUnder(*row.vision, text, back) : contrastOf(text, back)).ratio);
+        setForeColor(row.sample, seen(text));
+        setBackColor(row.sample, seen(back));
         row.ratio->setText(ratio);
-        row.patch->setVisible(m_color.has_value());
-        if (m_color)
-            setBackColor(row.patch, seen(*m_color));
-        row.color->setText(m_color ? hashColor(seen(*m_color)) : QString());
+        row.patch->setVisible(color.has_value());
+        if (color)
+            setBackColor(row.patch, seen(*color));
+        row.color->setText(color ? hashColor(seen(*color)) : QString());
         row.ratio->setAccessibleDescription(
             tr("%1 The sample's text looks %2 on %3, contrast %4.")
-                .arg(m_color ? tr("The colour looks %1.").arg(hashColor(seen(*m_color)))
-                             : tr("No colour panel is open."),
-                     hashColor(text), hashColor(back), ratio));
+                .arg(color ? tr("The colour looks %1.").arg(hashColor(seen(*color)))
+                           : tr("No colour panel is open."),
+                     hashColor(seen(text)), hashColor(seen(back)), ratio));
     }
 }
 

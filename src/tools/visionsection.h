@@ -21,8 +21,8 @@ class VisionSection : public QWidget
 public:
     explicit VisionSection(QWidget *parent);
 
-    void showColor(std::optional<ColorValue> color);
-    void showSampleColors(ColorValue text, ColorValue back);
+    // The open panel's colour (none while no colour panel is open) and the sample's colours.
+    void showColors(std::optional<ColorValue> color, ColorValue text, ColorValue back);
 
 private:
     struct Row
@@ -35,11 +35,6 @@ private:
         QLabel *ratio = nullptr;
     };
 
-    void showVisions();
-
-    std::optional<ColorValue> m_color;
-    ColorValue m_text = kBlack;
-    ColorValue m_back = kWhite;
     std::vector<Row> m_rows;
 };
 
