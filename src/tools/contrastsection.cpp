@@ -56,14 +56,16 @@ ContrastSection::ContrastSection(const ColorToolsLinks &links, QWidget *parent)
     setObjectName(QStringLiteral("contrastSection"));
     auto *grid = new QGridLayout(this);
     grid->addWidget(new QLabel(tr("Text (the open panel's colour):"), this), 0, 0);
-    m_foregroundPatch = makeColorPatch(this, QStringLiteral("lblContrastText"));
+    m_foregroundPatch
+        = makeColorPatch(this, QStringLiteral("lblContrastText"), tr("Text colour patch"));
     grid->addWidget(m_foregroundPatch, 0, 1);
     m_foregroundText = makeReadOut(this, QStringLiteral("lblContrastTextColor"), tr("Text colour"));
     grid->addWidget(m_foregroundText, 0, 2, 1, 3);
 
     auto *caption = new QLabel(tr("&Background:"), this);
     grid->addWidget(caption, 1, 0);
-    m_backgroundPatch = makeColorPatch(this, QStringLiteral("lblContrastBack"));
+    m_backgroundPatch
+        = makeColorPatch(this, QStringLiteral("lblContrastBack"), tr("Background colour patch"));
     grid->addWidget(m_backgroundPatch, 1, 1);
     m_backgroundBox = new QLineEdit(this);
     m_backgroundBox->setObjectName(QStringLiteral("txtContrastBack"));
@@ -111,7 +113,8 @@ void ContrastSection::addPassingRow(PassingRow &row, const char *name)
 {
     auto *line = new QHBoxLayout;
     static_cast<QVBoxLayout *>(m_results->layout())->addLayout(line);
-    row.patch = makeColorPatch(m_results, QStringLiteral("lblPassing") + QLatin1StringView(name));
+    row.patch = makeColorPatch(m_results, QStringLiteral("lblPassing") + QLatin1StringView(name),
+                               tr("Patch of the nearest colour that passes %1").arg(row.level));
     line->addWidget(row.patch);
     row.text = makeReadOut(m_results, QStringLiteral("lblPassingText") + QLatin1StringView(name),
                            tr("Nearest colour that passes %1").arg(row.level));

@@ -74,10 +74,11 @@ void SwatchButton::mouseMoveEvent(QMouseEvent *event)
     drag.exec(Qt::CopyAction);
 }
 
-QLabel *makeColorPatch(QWidget *parent, const QString &name)
+QLabel *makeColorPatch(QWidget *parent, const QString &name, const QString &accessibleName)
 {
     auto *patch = new QLabel(parent);
     patch->setObjectName(name);
+    patch->setAccessibleName(accessibleName);
     patch->setFrameStyle(QFrame::Box | QFrame::Plain);
     patch->setAutoFillBackground(true);
     patch->setFixedSize(kSwatchSize);

@@ -34,7 +34,7 @@ private:
 };
 
 // A patch of colour (setBackColor) in a frame that shows on any back colour.
-QLabel *makeColorPatch(QWidget *parent, const QString &name);
+QLabel *makeColorPatch(QWidget *parent, const QString &name, const QString &accessibleName);
 
 // A read-out that a screen reader finds with Tab and reads, with its text to copy.
 QLabel *makeReadOut(QWidget *parent, const QString &name, const QString &accessibleName);

@@ -24,9 +24,11 @@ VisionSection::VisionSection(QWidget *parent)
     grid->addWidget(new QLabel(tr("Its contrast"), this), 0, 4);
     for (int line = 1; Row & row : m_rows) {
         grid->addWidget(new QLabel(row.name, this), line, 0);
-        row.patch = makeColorPatch(this, QStringLiteral("lblVisionPatch%1").arg(line));
+        row.patch = makeColorPatch(this, QStringLiteral("lblVisionPatch%1").arg(line),
+                                   tr("%1: colour patch").arg(row.name));
         grid->addWidget(row.patch, line, 1);
         row.color = new QLabel(this);
+        row.color->setAccessibleName(tr("%1: colour").arg(row.name));
         grid->addWidget(row.color, line, 2);
         row.sample = new QLabel(tr("Text Sample"), this);
         row.sample->setObjectName(QStringLiteral("lblVisionSample%1").arg(line));

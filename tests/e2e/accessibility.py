@@ -3,9 +3,10 @@
 # window with each panel open has a name of its own, and each toolbar button's actions ("Toggle",
 # "Press") open and close its panel and lock the other buttons as a click does; Pick Colour from
 # Screen is enabled, or disabled with its reason, and on X11 picks through its magnifier with the
-# arrow keys; nothing else is printed on standard error; File > Exit ends with 0. With
-# QT_QPA_PLATFORM=wayland, all that as a client of a headless Weston, where the Web Browser panel
-# shows its page too; exits with 77 (skipped) where Weston cannot start.
+# arrow keys; every control of each tab of View > Colour Tools has a name; nothing else is printed
+# on standard error; File > Exit ends with 0. With QT_QPA_PLATFORM=wayland, all that as a client of
+# a headless Weston, where the Web Browser panel shows its page too; exits with 77 (skipped) where
+# Weston cannot start.
 # Usage, inside a session bus and, for X11, an X server:
 #   accessibility.py <program folder of the build> <at-spi-bus-launcher>
 import contextlib, glob, os, shutil, subprocess, sys, tempfile, time
@@ -131,6 +132,20 @@ try:
     ).contains(pyatspi.STATE_ENABLED) == (not reason), note or 'no note on picking'
     if not wayland:
         pick_through_magnifier(pick)
+    # View > Colour Tools, each tab in turn, names every control too.
+    act(pyatspi.findDescendant(window, lambda a: a.name == 'Colour Tools'), 'Press')
+    app = window.get_application()
+    assert wait_until(lambda: any(w.name == 'Colour Tools' for w in app)), 'no Colour Tools'
+    tools = next(w for w in app if w.name == 'Colour Tools')
+    names = lambda: {c.name for c in showing(tools)}
+    before = None  # what the tab before showed
+    for tab in [a for a in showing(tools) if a.getRoleName() == 'page tab']:
+        act(tab, 'Press')
+        assert wait_until(lambda: names() != before), f'{tab.name} not shown'
+        before = names()
+        unnamed = [c.getRoleName() for c in showing(tools)
+                   if c.getRoleName() in CONTROLS and not c.name.strip()]
+        assert not unnamed, f'without a name in "{tab.name}": {", ".join(unnamed)}'
     with contextlib.suppress(GLib.GError):  # the program ends before it answers
         act(pyatspi.findDescendant(window, lambda a: a.name == 'Exit'), 'Press')
     assert program.wait(30) == 0, 'File > Exit ended with a non-zero status'
