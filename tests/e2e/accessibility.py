@@ -3,10 +3,10 @@
 # window with each panel open has a name of its own, and each toolbar button's actions ("Toggle",
 # "Press") open and close its panel and lock the other buttons as a click does; Pick Colour from
 # Screen is enabled, or disabled with its reason, and on X11 picks through its magnifier with the
-# arrow keys; every control of each tab of View > Colour Tools has a name; nothing else is printed
-# on standard error; File > Exit ends with 0. With QT_QPA_PLATFORM=wayland, all that as a client of
-# a headless Weston, where the Web Browser panel shows its page too; exits with 77 (skipped) where
-# Weston cannot start.
+# arrow keys, also for the background of View > Colour Tools, every control of whose tabs has a
+# name; nothing else is printed on standard error; File > Exit ends with 0. With
+# QT_QPA_PLATFORM=wayland, all that as a client of a headless Weston, where the Web Browser panel
+# shows its page too; exits with 77 (skipped) where Weston cannot start.
 # Usage, inside a session bus and, for X11, an X server:
 #   accessibility.py <program folder of the build> <at-spi-bus-launcher>
 import contextlib, glob, os, shutil, subprocess, sys, tempfile, time
@@ -137,6 +137,13 @@ try:
     app = window.get_application()
     assert wait_until(lambda: any(w.name == 'Colour Tools' for w in app)), 'no Colour Tools'
     tools = next(w for w in app if w.name == 'Colour Tools')
+    if not wayland:  # the background picked where the magnifier left the pointer
+        act(pyatspi.findDescendant(tools, lambda a: a.name == 'Pick from Screen'), 'Press')
+        assert wait_until(lambda: any(w.name == 'Magnifier' and w.getState().contains(
+            pyatspi.STATE_SHOWING) for w in app)), 'no magnifier for the background'
+        subprocess.run(['xdotool', 'key', 'Return'], check=True)
+        back = pyatspi.findDescendant(tools, lambda a: a.name == 'Background colour').queryText()
+        assert wait_until(lambda: back.getText(0, -1) == '#3399CC'), back.getText(0, -1)
     names = lambda: {c.name for c in showing(tools)}
     before = None  # what the tab before showed
     for tab in [a for a in showing(tools) if a.getRoleName() == 'page tab']:
