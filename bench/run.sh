@@ -298,6 +298,8 @@ watched_runs=$(($(count browser.main_window_after) + $(count early.main_window_a
     for intent in 0 1 2 3; do
         echo "| its set-up: reading the profile, three transforms, intent $intent | $(fmt "$(core "BM_CmykConverterSetUp/$intent" real_time us)" 0) | $(fmt "$(core "BM_CmykConverterSetUp/$intent" cpu_time us)" 0) |"
     done
+    echo "| colour window, one colour change: every row (CMYK and the nearest of 941 entries included) into its controls | $(fmt "$(core BM_ColorDetailsUpdate/repaint:0 real_time us)" 1) | $(fmt "$(core BM_ColorDetailsUpdate/repaint:0 cpu_time us)" 1) |"
+    echo "| the same with a synchronous repaint of the window | $(fmt "$(core BM_ColorDetailsUpdate/repaint:1 real_time us)" 1) | $(fmt "$(core BM_ColorDetailsUpdate/repaint:1 cpu_time us)" 1) |"
     echo "| search of the usual profile folders | $(fmt "$(core BM_CmykProfileScan real_time us)" 0) | $(fmt "$(core BM_CmykProfileScan cpu_time us)" 0) |"
     for level in 45 70; do
         echo "| nearest passing colour, one failing pair, level $(fmt "$level" 1 10):1 | $(fmt "$(core "BM_NearestPassingColor/$level" real_time us)" 1) | $(fmt "$(core "BM_NearestPassingColor/$level" cpu_time us)" 1) |"
