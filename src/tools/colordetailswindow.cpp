@@ -86,11 +86,13 @@ void ColorDetailsWindow::addCmykChoice(QVBoxLayout *layout)
     const QString skipped
         = scan.problems.isEmpty() ? QString() : tr("Left out:\n%1").arg(scan.problems.join(u'\n'));
     profiles->setToolTip(skipped);
+    profiles->setAccessibleName(tr("CMYK profile"));
     profiles->setAccessibleDescription(skipped);
     form->addRow(tr("CMYK &profile:"), profiles);
 
     auto *intents = new QComboBox(this);
     intents->setObjectName(QStringLiteral("cboRenderingIntent"));
+    intents->setAccessibleName(tr("Rendering intent"));
     // In the order of RenderingIntent.
     intents->addItems({tr("Perceptual"), tr("Relative colorimetric"), tr("Saturation"),
                        tr("Absolute colorimetric")});
