@@ -131,12 +131,15 @@ void ColorTransfer::giveColor(ColorValue color, ColorPanel &suited)
 
 void ColorTransfer::paste()
 {
-    const std::optional<ColorValue> color
-        = parseColor(QGuiApplication::clipboard()->text(), Notation::Any);
-    if (color)
-        giveColor(*color, m_pasteTarget);
-    else
+    const std::optional<ParsedColor> parsed
+        = parseColorText(QGuiApplication::clipboard()->text(), Notation::Any);
+    if (!parsed) {
         QApplication::beep();
+        return;
+    }
+    giveColor(parsed->color, m_pasteTarget);
+    if (auto *panel = qobject_cast<ColorPanel *>(m_window.openPanel()))
+        panel->noteTaken(*parsed);
 }
 
 void ColorTransfer::pickFromScreen()

@@ -10,6 +10,7 @@
 #include "panels/swatchpanel.h"
 #include "widgets/controls.h"
 #include "window/colortransfer.h"
+#include "window/notationmenus.h"
 #include "window/paneltoolbar.h"
 #include "window/splashwindow.h"
 #include "window/toolwindows.h"
@@ -110,6 +111,7 @@ void MainWindow::buildPanels(QWidget *client)
     // A pasted colour suits the Hex panel, a picked one the Swatches panel.
     m_transfer = new ColorTransfer(*this, *hex, *swatches);
     m_toolWindows = new ToolWindows(*this);
+    addNotationMenus(*this, [this] { return m_pantone->nearestCatalog(); });
 }
 
 Panel *MainWindow::openPanel() const

@@ -239,6 +239,14 @@ private slots:
         QTest::newRow("alpha dropped, mapped into sRGB")
             << 3 << u"txtHTML"_s << u"oklch(70% 0.4 150 / 50%)"_s
             << u"txtHTML~transparency;txtHTML~outside sRGB"_s;
+        QTest::newRow("regression: QB number box kept no note of the alpha")
+            << 1 << u"txtQBnum"_s << u"#0000FE80"_s
+            << u"txtQBnum~not the same;txtQBnum~transparency"_s;
+        QTest::newRow("regression: catalog number box kept no note of the mapping")
+            << 2 << u"txtPantoneNum"_s << u"oklch(70% 0.4 150)"_s
+            << u"txtPantoneNum~ΔE;txtPantoneNum~outside sRGB"_s;
+        QTest::newRow("regression: pasted without a note of the alpha")
+            << 4 << QString() << u"rgb(51 153 204 / 50%)"_s << u"txtHexNum~transparency"_s;
         QTest::newRow("regression: picked with the Web Browser panel open")
             << 6 << u"pick"_s << u"13408563"_s << u"txtColorDecimal=13408563;mnuEditCopy>3399CC"_s;
         QTest::newRow("no colour in help")
