@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTest>
@@ -123,18 +122,6 @@ void WindowTest::type(const QString &name, const QString &text) const
     box->selectAll();
     QTest::keyClicks(box, text);
     QTest::keyClick(box, Qt::Key_Return);
-}
-
-QWidget *shownToolTip(const QString &text)
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        auto *tip = qobject_cast<QLabel *>(window);
-        if (tip && tip->objectName() == u"qtooltip_label" && tip->isVisible()
-            && tip->text().contains(text))
-            return tip;
-    }
-    return nullptr;
 }
 
 Tintora::ColorValue textColor(const QWidget *box)

@@ -77,9 +77,6 @@ protected:
     std::unique_ptr<TestWindow> m_window;
 };
 
-// The tool tip on show when it holds a text, else none.
-QWidget *shownToolTip(const QString &text);
-
 // The colour a text box writes its text in.
 Tintora::ColorValue textColor(const QWidget *box);
 
