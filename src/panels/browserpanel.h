@@ -3,6 +3,7 @@
 #include "core/colorvalue.h"
 #include "panels/panel.h"
 
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -42,11 +43,17 @@ public:
     void writePage();
     // Loads the browser's libraries in the background, ahead of the panel's first opening.
     void preloadBrowser();
+    // The colour last assigned with an assignment button; none since start-up or Reset.
+    std::optional<ColorValue> assignedColor() const { return m_assigned; }
 
     // Each chip takes the colour its assignment button would assign now.
     void opened() override;
     // Plain black on white, no colour assigned, every chip black; the sample's text stays.
     void reset() override;
+
+signals:
+    // An assignment button has assigned assignedColor().
+    void colorAssigned();
 
 private:
     struct Assignment
@@ -63,7 +70,7 @@ private:
 
     std::vector<Assignment> m_assignments;
     // The colour last assigned. Before any assignment the colour check boxes apply black.
-    ColorValue m_assigned = kBlack;
+    std::optional<ColorValue> m_assigned;
     ColorValue m_textColor = kBlack; // the sample's
     ColorValue m_backColor = kWhite;
     QString m_pagePath;

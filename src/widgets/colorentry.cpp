@@ -84,7 +84,13 @@ void ColorEntry::setCompleter(QCompleter *completer)
 
 bool ColorEntry::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // With nothing selected the copy keys are the window's Edit > Copy, which copies the
+        // panel's colour; the box keeps them for a selection.
+        if (static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)
+            && !m_box->hasSelectedText())
+            return true;
+    } else if (event->type() == QEvent::KeyPress) {
         if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && (m_editing || m_invalid)) {
             restore();
             return true;

@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -38,6 +39,9 @@ public:
     QMenu *editMenu() const { return m_editMenu; }
 
 private:
+    // What Edit > Copy copies: the open colour panel's colour, or on the Web Browser panel the
+    // colour last assigned there.
+    std::optional<ColorValue> copiedColor() const;
     void buildEditMenu();
     void updateActions();
     void paste();
