@@ -1,6 +1,6 @@
 // Micro-benchmarks of taking a colour in and giving it out: the nearest catalogue entry by
-// CIEDE2000, the catalogue search by name, the colour parser and finder, and every notation of a
-// colour. Part of bench_core.
+// CIEDE2000, the catalogue search by name, the colour parser and finder, every notation of a
+// colour and the colour window showing them. Part of bench_core.
 
 #include "core/catalog.h"
 #include "core/catalogreader.h"
@@ -9,10 +9,14 @@
 #include "core/colorfinder.h"
 #include "core/colorparser.h"
 #include "core/notations.h"
+#include "core/notationsource.h"
+#include "tools/colordetailswindow.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QLineEdit>
 
 #include <array>
 #include <random>
@@ -129,6 +133,35 @@ void BM_NotationRows(benchmark::State &state)
         state.SkipWithError("A row is missing");
 }
 
+// One change of the colour window's colour: every row made, CMYK through the SWOP profile (its
+// converter made once, before) and the nearest of the 941 shipped entries included, and the
+// window's controls given the new texts; "repaint" adds a synchronous repaint of the window.
+void BM_ColorDetailsUpdate(benchmark::State &state)
+{
+    const bool repaint = state.range(0) != 0;
+    const Tintora::NearestColorSearch search(shippedColors());
+    const QStringList names = shippedList("pantonelist.dat");
+    Tintora::NotationSource source([&search, &names] {
+        return Tintora::CatalogNames {&search, &names};
+    });
+    QWidget mainWindow;
+    Tintora::ColorDetailsWindow details(source, &mainWindow);
+    details.showColor(Tintora::kBlack);
+    details.showBeside();
+    QCoreApplication::processEvents();
+    const auto colors = randomColors();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        details.showColor(colors[next]);
+        if (repaint)
+            details.repaint();
+        next = (next + 1) % colors.size();
+    }
+    const auto *cmyk = details.findChild<QLineEdit *>(QStringLiteral("txtNotationCmyk"));
+    if (!cmyk || cmyk->text().isEmpty())
+        state.SkipWithError("The CMYK row shows no numbers: is libgs-common installed?");
+}
+
 // Each form that style sheets added, parsed as pasted; the last is mapped into sRGB.
 const std::array<QString, 8> kStyleSheetForms {QStringLiteral("rgb(51 153 204 / 50%)"),
                                                QStringLiteral("hsla(200, 60%, 50%, 0.5)"),
@@ -173,6 +206,10 @@ void BM_FindColorsInStyleSheet(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_NotationRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ColorDetailsUpdate)
+    ->ArgName("repaint")
+    ->DenseRange(0, 1)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ParseStyleSheetForm)->DenseRange(0, int(kStyleSheetForms.size()) - 1);
 BENCHMARK(BM_FindColorsInStyleSheet)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NearestCatalogEntry)->Unit(benchmark::kMicrosecond);

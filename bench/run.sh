@@ -224,20 +224,24 @@ watched_runs=$(($(count browser.main_window_after) + $(count early.main_window_a
     echo "window mapped (for Tintora: the splash window) and to the main window; memory: VmRSS of"
     echo "the process and all its descendants 1.5 s after the main window was mapped; Tintora has"
     echo "then loaded Qt WebEngine's libraries in the background, which it starts 0.3 s after showing"
-    echo "its window. Median of $runs runs, programs interleaved, after one warm-up run each."
+    echo "its window. Processor time: what all threads of the process tree had run when the main"
+    echo "window was mapped, as the scheduler counts it; other jobs on the machine disturb it far less"
+    echo "than the time on the clock. Median of $runs runs, programs interleaved, after one warm-up"
+    echo "run each."
     echo
-    echo "| program | first window (ms) | main window (ms) | × bare Qt | RSS (MiB) | × bare Qt | PSS (MiB) | runs |"
-    echo "|---|---:|---:|---:|---:|---:|---:|---:|"
+    echo "| program | first window (ms) | main window (ms) | × bare Qt | processor time to it (ms) | RSS (MiB) | × bare Qt | PSS (MiB) | runs |"
+    echo "|---|---:|---:|---:|---:|---:|---:|---:|---:|"
     for program in "${programs[@]}"; do
         main=$(median "$program.main_map_ms")
         rss=$(median "$program.rss_kb")
         echo "| ${label_of[$program]} | $(fmt "$(median "$program.first_map_ms")" 1) |" \
-            "$(fmt "$main" 1) | $(ratio "$main" "$bare_map") | $(fmt "$rss" 1 1024) |" \
+            "$(fmt "$main" 1) | $(ratio "$main" "$bare_map") | $(fmt "$(median "$program.main_map_cpu_ms")" 1) |" \
+            "$(fmt "$rss" 1 1024) |" \
             "$(ratio "$rss" "$bare_rss") | $(fmt "$(median "$program.pss_kb")" 1 1024) |" \
             "$(count "$program.main_map_ms") |"
     done
     for peer in "${missing[@]}"; do
-        echo "| $peer | not installed | | | | | | |"
+        echo "| $peer | not installed | | | | | | | |"
     done
     echo
     echo "## Web Browser panel, first opening"
@@ -298,6 +302,8 @@ watched_runs=$(($(count browser.main_window_after) + $(count early.main_window_a
     for intent in 0 1 2 3; do
         echo "| its set-up: reading the profile, three transforms, intent $intent | $(fmt "$(core "BM_CmykConverterSetUp/$intent" real_time us)" 0) | $(fmt "$(core "BM_CmykConverterSetUp/$intent" cpu_time us)" 0) |"
     done
+    echo "| colour window, one colour change: every row (CMYK and the nearest of 941 entries included) into its controls | $(fmt "$(core BM_ColorDetailsUpdate/repaint:0 real_time us)" 1) | $(fmt "$(core BM_ColorDetailsUpdate/repaint:0 cpu_time us)" 1) |"
+    echo "| the same with a synchronous repaint of the window | $(fmt "$(core BM_ColorDetailsUpdate/repaint:1 real_time us)" 1) | $(fmt "$(core BM_ColorDetailsUpdate/repaint:1 cpu_time us)" 1) |"
     echo "| search of the usual profile folders | $(fmt "$(core BM_CmykProfileScan real_time us)" 0) | $(fmt "$(core BM_CmykProfileScan cpu_time us)" 0) |"
     for level in 45 70; do
         echo "| nearest passing colour, one failing pair, level $(fmt "$level" 1 10):1 | $(fmt "$(core "BM_NearestPassingColor/$level" real_time us)" 1) | $(fmt "$(core "BM_NearestPassingColor/$level" cpu_time us)" 1) |"

@@ -11,7 +11,7 @@ packages=(
     xvfb xauth xdotool x11-utils x11-xserver-utils
     dbus dbus-session-bus-common at-spi2-core python3-pyatspi
     qt6-wayland weston python3-pil
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file man-db
     fonts-liberation2 fonts-dejavu-core
 )
 

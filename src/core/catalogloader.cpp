@@ -65,24 +65,24 @@ CatalogLoadResult checkList(const CatalogFile &file, const QStringList &items)
     return {};
 }
 
+// Qt reads file names as UTF-8 and puts a replacement mark where a name is not; a folder found
+// by such a name cannot be opened, and nothing in it is missing.
+bool isUsableFolder(const QString &folder)
+{
+    return !folder.contains(QChar::ReplacementCharacter) || QFileInfo(folder).isDir();
+}
+
 } // namespace
 
-CatalogLoadResult loadCatalog(const QString &programFolder, const QString &pagePath)
+CatalogLoadResult loadCatalog(const QString &programFolder)
 {
-    // Qt reads file names as UTF-8 and puts a replacement mark where a name is not; a folder
-    // found by such a name cannot be opened, and nothing in it is missing.
-    if (programFolder.contains(QChar::ReplacementCharacter) && !QFileInfo(programFolder).isDir()) {
+    if (!isUsableFolder(programFolder)) {
         return failed(
             CatalogFailure::UnusableFolder, QString(),
             QStringLiteral("The program cannot open its folder \"%1\": the folder's name is not "
                            "valid UTF-8 text. Rename the folder, or move the program into "
                            "another one, and start it again.")
                 .arg(programFolder));
-    }
-
-    if (!QFileInfo::exists(pagePath)) {
-        return failed(CatalogFailure::MissingPage, QFileInfo(pagePath).fileName(),
-                      QStringLiteral("The preview page \"%1\" is missing.").arg(pagePath));
     }
 
     const std::array<CatalogFile, 4> files {{
@@ -126,6 +126,15 @@ CatalogLoadResult loadCatalog(const QString &programFolder, const QString &pageP
             return fault;
     }
     return loaded;
+}
+
+CatalogLoadResult loadCatalog(const QString &programFolder, const QString &pagePath)
+{
+    if (isUsableFolder(programFolder) && !QFileInfo(pagePath).isFile()) {
+        return failed(CatalogFailure::MissingPage, QFileInfo(pagePath).fileName(),
+                      QStringLiteral("The preview page \"%1\" is missing.").arg(pagePath));
+    }
+    return loadCatalog(programFolder);
 }
 
 } // namespace Tintora

@@ -29,11 +29,13 @@ struct CatalogLoadResult
     bool ok() const { return failure == CatalogFailure::None; }
 };
 
-// Reads the catalogue from <programFolder>/Pantone: checks that the preview page at pagePath
-// exists, then reads redlist.dat, greenlist.dat, bluelist.dat and pantonelist.dat in this order,
-// each list filled (with at most the 941 entries the catalogue uses) before the next file is
-// opened, and checks the lists; stops at the first failure. Only regular files are read, links
-// followed.
+// Reads the catalogue from <programFolder>/Pantone: redlist.dat, greenlist.dat, bluelist.dat and
+// pantonelist.dat in this order, each list filled (with at most the 941 entries the catalogue
+// uses) before the next file is opened, then checks the lists; stops at the first failure. Only
+// regular files are read, links followed.
+CatalogLoadResult loadCatalog(const QString &programFolder);
+// Start-up's load: checks first that the preview page at pagePath is a file (a folder of that
+// name is no page), then reads the catalogue as above.
 CatalogLoadResult loadCatalog(const QString &programFolder, const QString &pagePath);
 
 } // namespace Tintora

@@ -1,5 +1,6 @@
 #include "core/notations.h"
 
+#include "core/cmykconverter.h"
 #include "core/colordifference.h"
 #include "core/colorspaces.h"
 #include "core/cssnamedcolors.h"
@@ -222,6 +223,36 @@ QList<NotationRow> notationRows(ColorValue color, const CatalogNames &catalog)
             rows.append(notationRow(notation, color, catalog));
     }
     return rows;
+}
+
+NotationRow cmykRow(ColorValue color, const CmykConverter &converter)
+{
+    const QString label = tr("CMYK");
+    const std::optional<CmykValue> cmyk = converter.convert(color);
+    if (!cmyk)
+        return {ColorNotation::Cmyk,
+                label,
+                {},
+                converter.problem(),
+                tr("%1: %2").arg(label, converter.problem())};
+    const std::pair<const char *, double> inks[] = {{"cyan", cmyk->cyan},
+                                                    {"magenta", cmyk->magenta},
+                                                    {"yellow", cmyk->yellow},
+                                                    {"black", cmyk->black}};
+    QStringList texts;
+    QStringList spoken;
+    for (const auto &[name, percent] : inks) {
+        const QString value = number(percent, 0);
+        texts.append(value + u'%');
+        spoken.append(tr("%1 %2 percent").arg(tr(name), value));
+    }
+    const QString difference = number(cmyk->roundTripDeltaE, 1);
+    const QString note = cmyk->outOfGamut ? tr("out of gamut, round trip ΔE %1").arg(difference)
+                                          : tr("round trip ΔE %1").arg(difference);
+    const QString gamut = cmyk->outOfGamut ? tr(", out of gamut") : QString();
+    return {ColorNotation::Cmyk, label, texts.join(QStringLiteral(", ")), note,
+            tr("%1: %2%3, round trip delta E %4")
+                .arg(label, spoken.join(QStringLiteral(", ")), gamut, difference)};
 }
 
 } // namespace Tintora

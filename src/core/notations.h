@@ -8,6 +8,7 @@
 
 namespace Tintora {
 
+class CmykConverter;
 class NearestColorSearch;
 
 // Every notation the program gives a colour in, in the order the rows are listed. The colour
@@ -22,7 +23,7 @@ enum class ColorNotation {
     Lch, // lch(59.19 39.14 244.33)
     Oklab, // oklab(64.75% -0.06802 -0.09723)
     Oklch, // oklch(64.75% 0.11866 235.02)
-    Cmyk, // from the CMYK converter: the row holds its label alone, for the caller to fill
+    Cmyk, // 73%, 27%, 5%, 0% through a colour profile: see cmykRow
     Decimal, // 13408563, the program's Decimal Number
     ColorRef, // 0x00CC9933, the colour value as a Windows COLORREF (0x00BBGGRR)
     CssName, // the nearest CSS named colour, "steelblue", its difference in the note
@@ -53,5 +54,10 @@ NotationRow notationRow(ColorNotation notation, ColorValue color, const CatalogN
 // Every notation of a colour, in the order of ColorNotation; the Catalog row only with a
 // catalogue. Pure: the same colour gives the same rows.
 QList<NotationRow> notationRows(ColorValue color, const CatalogNames &catalog = {});
+
+// The CMYK row of a colour through a converter: the inks in whole percent, the round trip's
+// difference in the note, "out of gamut" where the press cannot print the colour. Without a
+// profile the text is empty and the note says why.
+NotationRow cmykRow(ColorValue color, const CmykConverter &converter);
 
 } // namespace Tintora

@@ -5,6 +5,10 @@
 
 namespace Tintora {
 
+// The longest sample the Web Browser panel takes, in characters: the text box slows down with
+// length (about 0.2 s a key at this one), and the page holds at most ten bytes a character.
+constexpr int kMaxSampleLength = 100'000;
+
 struct PageStyle
 {
     bool bold = false;

@@ -12,8 +12,28 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolTip>
+#include <QValidator>
+
+#include <limits>
 
 namespace Tintora {
+
+namespace {
+
+// Refuses a change that would make the sample longer than it may be, as a whole: a paste is
+// taken entirely or not at all, so that the box never holds a text cut short.
+class SampleLengthValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        return input.size() <= kMaxSampleLength ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
 
 BrowserPanel::BrowserPanel(const ColorSources &sources, const QString &browserPluginPath,
                            QWidget *parent)
@@ -44,6 +64,15 @@ BrowserPanel::BrowserPanel(const ColorSources &sources, const QString &browserPl
     m_sample = placeControl<QLineEdit>(this, QStringLiteral("txtWebSample"), {120, 1680, 5535, 765},
                                        tr("Text Sample"));
     m_sample->setAccessibleName(tr("Sample text"));
+    // The box's own limit would cut a long paste short without a word; the validator refuses it.
+    m_sample->setMaxLength(std::numeric_limits<int>::max());
+    m_sample->setValidator(new SampleLengthValidator(m_sample));
+    connect(m_sample, &QLineEdit::inputRejected, this, [this] {
+        QToolTip::showText(
+            m_sample->mapToGlobal(m_sample->rect().bottomLeft()),
+            tr("Not taken: the sample holds at most %L1 characters.").arg(kMaxSampleLength),
+            m_sample);
+    });
     // In the free room between the middle buttons and the sample, which it describes.
     m_contrast = placeControl<ContrastReadout>(this, QStringLiteral("lblContrast"),
                                                {1920, 1230, 2460, 420});
@@ -62,10 +91,12 @@ BrowserPanel::BrowserPanel(const ColorSources &sources, const QString &browserPl
 
     // The boxes react to their state, so a value set by the program (Reset) runs the same
     // handling as a click, and only when the value really changes.
-    connect(m_textColorBox, &QCheckBox::toggled, this,
-            [this](bool checked) { setSampleColors(checked ? m_assigned : kBlack, m_backColor); });
-    connect(m_backColorBox, &QCheckBox::toggled, this,
-            [this](bool checked) { setSampleColors(m_textColor, checked ? m_assigned : kWhite); });
+    connect(m_textColorBox, &QCheckBox::toggled, this, [this](bool checked) {
+        setSampleColors(checked ? m_assigned.value_or(kBlack) : kBlack, m_backColor);
+    });
+    connect(m_backColorBox, &QCheckBox::toggled, this, [this](bool checked) {
+        setSampleColors(m_textColor, checked ? m_assigned.value_or(kBlack) : kWhite);
+    });
     for (QCheckBox *box : {m_boldBox, m_italicBox, m_underlineBox})
         connect(box, &QCheckBox::toggled, this, &BrowserPanel::showSampleStyle);
     connect(writeButton, &QPushButton::clicked, this, &BrowserPanel::writePage);
@@ -86,7 +117,8 @@ void BrowserPanel::addAssignment(const char *name, const QString &caption, QRect
     // The colour changes nothing on the sample until a colour box is ticked again.
     connect(button, &QPushButton::clicked, this, [this, source, chip] {
         m_assigned = source->color();
-        setBackColor(chip, m_assigned);
+        setBackColor(chip, *m_assigned);
+        emit colorAssigned();
     });
     m_assignments.push_back({source, chip});
 }
@@ -116,7 +148,7 @@ void BrowserPanel::reset()
     // A box that was checked runs its handling as it goes off.
     for (QCheckBox *box : {m_textColorBox, m_backColorBox, m_boldBox, m_italicBox, m_underlineBox})
         box->setChecked(false);
-    m_assigned = kBlack;
+    m_assigned.reset();
     setSampleColors(kBlack, kWhite);
     for (const Assignment &assignment : m_assignments)
         setBackColor(assignment.chip, kBlack);

@@ -3,6 +3,7 @@
 #include "core/colorvalue.h"
 #include "panels/panel.h"
 
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -42,6 +43,8 @@ public:
     void writePage();
     // Loads the browser's libraries in the background, ahead of the panel's first opening.
     void preloadBrowser();
+    // The colour last assigned with an assignment button; none since start-up or Reset.
+    std::optional<ColorValue> assignedColor() const { return m_assigned; }
 
     // Each chip takes the colour its assignment button would assign now.
     void opened() override;
@@ -53,6 +56,8 @@ public:
     ColorValue sampleBackColor() const { return m_backColor; }
 
 signals:
+    // An assignment button has assigned assignedColor().
+    void colorAssigned();
     void sampleColorsChanged(Tintora::ColorValue text, Tintora::ColorValue back);
 
 private:
@@ -70,7 +75,7 @@ private:
 
     std::vector<Assignment> m_assignments;
     // The colour last assigned. Before any assignment the colour check boxes apply black.
-    ColorValue m_assigned = kBlack;
+    std::optional<ColorValue> m_assigned;
     ColorValue m_textColor = kBlack; // the sample's
     ColorValue m_backColor = kWhite;
     QString m_pagePath;

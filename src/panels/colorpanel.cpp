@@ -19,8 +19,7 @@ struct NotationReadOut
 };
 
 constexpr NotationReadOut kNotationReadOuts[] = {
-    {Notation::Html, QT_TRANSLATE_NOOP("Tintora::ColorPanel", "HTML Number"),
-     &ColorNumbers::html},
+    {Notation::Html, QT_TRANSLATE_NOOP("Tintora::ColorPanel", "HTML Number"), &ColorNumbers::html},
     {Notation::Rgb, QT_TRANSLATE_NOOP("Tintora::ColorPanel", "RGB Number"), &ColorNumbers::rgb},
     {Notation::Decimal, QT_TRANSLATE_NOOP("Tintora::ColorPanel", "Decimal Number"),
      &ColorNumbers::decimal},
@@ -47,8 +46,11 @@ void ColorPanel::addReadOut(Notation notation, const ReadOutPlace &place)
         box->setFont(defaultFont(8.25, true));
     }
     caption->setWordWrap(place.wrapped);
-    attachColorEntry(box, notation, [this](ColorValue color) { takeColor(color); });
-    m_readOuts.push_back({kind.text, box});
+    auto *entry = new ColorEntry(box, notation, [this](ColorValue color) {
+        takeColor(color);
+        return true;
+    });
+    m_readOuts.push_back({kind.text, box, entry});
 }
 
 QLineEdit *ColorPanel::addNumberBox(const QString &caption, const ReadOutPlace &place,
@@ -60,17 +62,19 @@ QLineEdit *ColorPanel::addNumberBox(const QString &caption, const ReadOutPlace &
     label->setFont(defaultFont(8.25, true));
     QLineEdit *box = makeReadOnlyBox(this, QLatin1StringView(place.boxName), place.box, label);
     box->setFont(defaultFont(9.75, true));
-    auto *entry = new ColorEntry(box, accepted + acceptedNotations(Notation::Unambiguous),
-                                 [this, showNumber = std::move(showNumber)](const QString &text) {
-                                     if (showNumber(text))
-                                         return true;
-                                     const std::optional<ColorValue> color
-                                         = parseColor(text, Notation::Unambiguous);
-                                     return color && takeColor(*color);
-                                 });
+    // A text that is not the box's own number is a colour.
+    auto *entry = new ColorEntry(
+        box, Notation::Unambiguous, [this](ColorValue color) { return takeColor(color); }, accepted,
+        std::move(showNumber));
     if (completer)
         entry->setCompleter(completer);
     return box;
+}
+
+void ColorPanel::noteTaken(const ParsedColor &parsed)
+{
+    for (const ReadOut &readOut : m_readOuts)
+        readOut.entry->noteTaken(parsed);
 }
 
 void ColorPanel::showColor(ColorValue color)

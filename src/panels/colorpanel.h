@@ -15,6 +15,8 @@ class QLineEdit;
 
 namespace Tintora {
 
+class ColorEntry;
+
 // Where a read-out stands on its panel, in twips: its caption and its box.
 struct ReadOutPlace
 {
@@ -43,6 +45,9 @@ public:
     // panel's own controls would show it, or the nearest colour the panel has. False when it has
     // none to show.
     virtual bool takeColor(ColorValue color) = 0;
+    // Says in the read-outs' tool tips that the colour just taken from a text is not quite the
+    // one it gave (see ColorEntry::noteTaken).
+    void noteTaken(const ParsedColor &parsed);
 
 signals:
     // The colour box shows another colour, color(): once for each change the user sees.
@@ -74,6 +79,7 @@ private:
     {
         const QString ColorNumbers::*text;
         QLineEdit *box;
+        ColorEntry *entry;
     };
 
     void showNotations(std::optional<ColorValue> color, ColorValue startColor,

@@ -2,6 +2,7 @@
 
 #include "core/helptexts.h"
 #include "widgets/controls.h"
+#include "widgets/readablecolors.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -18,6 +19,8 @@ HelpPanel::HelpPanel(QWidget *parent)
     setAccessibleName(tr("Help"));
     setAutoFillBackground(true);
     setBackColor(this, colorValue(255, 255, 192));
+    // The option buttons' captions stand on the pale yellow, whatever the colour scheme.
+    keepTextReadable(this);
 
     m_title
         = makeLabel(this, QStringLiteral("lblHelpTitle"), tr("Help Title"), {120, 120, 5535, 735});
@@ -49,6 +52,8 @@ HelpPanel::HelpPanel(QWidget *parent)
     m_text = placeControl<QPlainTextEdit>(this, QStringLiteral("txtHelpOutput"),
                                           {1680, 1080, 3855, 2535});
     m_text->setReadOnly(true);
+    // The caret shows where the focus is, and the keys select text to copy.
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text->setAccessibleName(tr("Help text"));
     m_text->verticalScrollBar()->setAccessibleName(tr("Help text"));
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

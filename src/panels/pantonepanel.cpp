@@ -75,11 +75,16 @@ void PantonePanel::goToEntry(int entry)
         showEntry(entry);
 }
 
-bool PantonePanel::takeColor(ColorValue color)
+CatalogNames PantonePanel::nearestCatalog()
 {
     if (!m_nearest)
         m_nearest = std::make_unique<NearestColorSearch>(m_catalog.colors());
-    const NearestColor nearest = m_nearest->nearest(color);
+    return {m_nearest.get(), &m_catalog.names};
+}
+
+bool PantonePanel::takeColor(ColorValue color)
+{
+    const NearestColor nearest = nearestCatalog().search->nearest(color);
     if (nearest.index < 0)
         return false;
     goToEntry(nearest.index);

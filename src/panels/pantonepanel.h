@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalog.h"
+#include "core/notations.h"
 #include "panels/colorpanel.h"
 
 #include <memory>
@@ -26,6 +27,10 @@ public:
     // that its first entry's name starts with lies outside the scroll bar: that number is where
     // the bar starts.
     bool setCatalog(Catalog catalog);
+
+    // The catalogue's search for the nearest entry and its names, for the notations of a colour;
+    // valid until the catalogue changes.
+    CatalogNames nearestCatalog();
 
     // The entry nearest to the colour by CIEDE2000, its ΔE in the patch's and number's tool tips.
     bool takeColor(ColorValue color) override;

@@ -44,23 +44,29 @@ ColorEntry::ColorEntry(QLineEdit *box, const QString &accepted, Accept accept)
     connect(box, &QLineEdit::returnPressed, this, &ColorEntry::enter);
 }
 
-ColorEntry::ColorEntry(QLineEdit *box, Notation notation, std::function<void(ColorValue)> take)
-    : ColorEntry(box, acceptedNotations(notation), {})
+ColorEntry::ColorEntry(QLineEdit *box, Notation notation, Take take, const QString &ownAccepted,
+                       Accept own)
+    : ColorEntry(box, ownAccepted + acceptedNotations(notation), {})
 {
-    m_accept = [this, notation, take = std::move(take)](const QString &text) {
+    m_accept = [this, notation, take = std::move(take), own = std::move(own)](const QString &text) {
+        if (own && own(text))
+            return true;
         const std::optional<ParsedColor> parsed = parseColorText(text, notation);
-        if (!parsed)
+        if (!parsed || !take(parsed->color))
             return false;
-        take(parsed->color);
-        QStringList notes;
-        if (parsed->alphaDropped)
-            notes.append(tr("Taken without its transparency: the program shows opaque colours."));
-        if (parsed->gamutMapped)
-            notes.append(
-                tr("Taken as the nearest sRGB colour: the colour typed lies outside sRGB."));
-        setTakenNote(notes.join(u' '));
+        noteTaken(*parsed);
         return true;
     };
+}
+
+void ColorEntry::noteTaken(const ParsedColor &parsed)
+{
+    QStringList notes;
+    if (parsed.alphaDropped)
+        notes.append(tr("Taken without its transparency: the program shows opaque colours."));
+    if (parsed.gamutMapped)
+        notes.append(tr("Taken as the nearest sRGB colour: the colour given lies outside sRGB."));
+    setTakenNote(notes.join(u' '));
 }
 
 void ColorEntry::setCompleter(QCompleter *completer)
@@ -78,7 +84,13 @@ void ColorEntry::setCompleter(QCompleter *completer)
 
 bool ColorEntry::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // With nothing selected the copy keys are the window's Edit > Copy, which copies the
+        // panel's colour; the box keeps them for a selection.
+        if (static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)
+            && !m_box->hasSelectedText())
+            return true;
+    } else if (event->type() == QEvent::KeyPress) {
         if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && (m_editing || m_invalid)) {
             restore();
             return true;
@@ -136,7 +148,8 @@ void ColorEntry::setInvalid(bool invalid)
 
 void ColorEntry::setTakenNote(const QString &note)
 {
-    if (std::exchange(m_noted, false)) {
+    // The box's own note comes back, unless the program has given it another one meanwhile.
+    if (std::exchange(m_noted, false) && m_box->toolTip() == m_notedToolTip) {
         m_box->setToolTip(m_ownToolTip);
         m_box->setAccessibleDescription(m_ownDescription);
     }
@@ -144,7 +157,12 @@ void ColorEntry::setTakenNote(const QString &note)
         return;
     m_ownToolTip = m_box->toolTip();
     m_ownDescription = m_box->accessibleDescription();
-    setNote(m_box, note);
+    const auto after = [&note](const QString &own) {
+        return own.isEmpty() ? note : own + u'\n' + note;
+    };
+    m_notedToolTip = after(m_ownToolTip);
+    m_box->setToolTip(m_notedToolTip);
+    m_box->setAccessibleDescription(after(m_ownDescription));
     m_noted = true;
 }
 
@@ -170,12 +188,6 @@ QString acceptedNotations(Notation notation)
                "#RRGGBB, #RGB, rgb(r, g, b), hsl(h, s%, l%), any other colour of a "
                "style sheet (oklch(0.65 0.1 240), color: #1e90ff;), 0xRRGGBB or a colour name "
                "(steelblue)");
-}
-
-ColorEntry *attachColorEntry(QLineEdit *box, Notation notation,
-                             std::function<void(ColorValue)> take)
-{
-    return new ColorEntry(box, notation, std::move(take));
 }
 
 } // namespace Tintora

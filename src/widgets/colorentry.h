@@ -23,14 +23,22 @@ class ColorEntry : public QObject
 public:
     using Accept = std::function<bool(const QString &text)>;
 
+    using Take = std::function<bool(ColorValue)>;
+
     ColorEntry(QLineEdit *box, const QString &accepted, Accept accept);
-    // A box that reads a colour in its notation and hands it on. When the colour taken is not
-    // quite the one typed (its alpha dropped, brought into sRGB), the box's tool tip says so
-    // until the box shows another text.
-    ColorEntry(QLineEdit *box, Notation notation, std::function<void(ColorValue)> take);
+    // A box that reads a colour in its notation and hands it on to take, which is false when
+    // it has none to show; own, when given, first tries the text as the box's own number, and
+    // ownAccepted names what it takes. When the colour taken is not quite the one typed, the
+    // box's tool tip says so (see noteTaken).
+    ColorEntry(QLineEdit *box, Notation notation, Take take, const QString &ownAccepted = {},
+               Accept own = {});
 
     // Completes what the user types from a list; a completion counts as typed.
     void setCompleter(QCompleter *completer);
+
+    // Adds to the box's tool tip, until the box shows another text or note, that the colour
+    // taken from a text is not quite the one it gave: its alpha dropped, brought into sRGB.
+    void noteTaken(const ParsedColor &parsed);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -49,16 +57,12 @@ private:
     QString m_description;
     QString m_ownToolTip; // the box's own tool tip and description while a taken note shows
     QString m_ownDescription;
+    QString m_notedToolTip; // the tool tip with the taken note
     bool m_noted = false;
     bool m_editing = false;
     bool m_userChange = false; // between a user's textEdited and its textChanged
     bool m_invalid = false;
 };
-
-// A box that reads a colour in its notation and hands it on; the notations it accepts are named
-// in its tool tip when the text is no colour.
-ColorEntry *attachColorEntry(QLineEdit *box, Notation notation,
-                             std::function<void(ColorValue)> take);
 
 // What a box of a notation accepts, for the tool tip of an invalid text.
 QString acceptedNotations(Notation notation);

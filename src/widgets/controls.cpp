@@ -1,7 +1,9 @@
 #include "widgets/controls.h"
 
+#include "widgets/focusframe.h"
+#include "widgets/readablecolors.h"
+
 #include <QLabel>
-#include <QScrollBar>
 
 namespace Tintora {
 
@@ -72,7 +74,7 @@ QLabel *makeColorCaption(QWidget *parent, const QString &name, const QString &te
     QLabel *label = makeLabel(parent, name, text, twips);
     label->setFont(defaultFont(8.25, true));
     label->setAlignment(Qt::AlignCenter);
-    setForeColor(label, color);
+    keepTextReadable(label, color);
     return label;
 }
 
@@ -88,7 +90,7 @@ QLineEdit *makeReadOnlyBox(QWidget *parent, const QString &name, QRect twips, QL
 QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twips,
                         const QString &accessibleName)
 {
-    auto *box = placeControl<QLineEdit>(parent, name, twips);
+    auto *box = placeControl<ColorBox>(parent, name, twips);
     box->setAccessibleName(accessibleName);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
@@ -100,7 +102,8 @@ QLineEdit *makeColorBox(QWidget *parent, const QString &name, QRect twips,
 QScrollBar *makeScrollBar(QWidget *parent, const QString &name, Qt::Orientation orientation,
                           int maximum, QRect twips, const QString &accessibleName)
 {
-    auto *bar = placeControl<QScrollBar>(parent, name, twips, orientation);
+    // Fusion shows no focus on a scroll bar; this one does.
+    auto *bar = placeControl<FocusScrollBar>(parent, name, twips, orientation);
     bar->setAccessibleName(accessibleName);
     bar->setRange(0, maximum);
     bar->setSingleStep(1);

@@ -2,6 +2,7 @@
 
 #include "core/surfacecolor.h"
 #include "widgets/controls.h"
+#include "widgets/focusframe.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,6 +35,8 @@ void SwatchPicture::paintEvent(QPaintEvent *event)
     // Unsmoothed, as QPainter draws by default: on a screen at 200 % each picture pixel covers
     // 2 × 2 of the screen's in its own colour, with no blends the picture does not hold.
     painter.drawImage(contentsRect().topLeft(), m_image);
+    painter.end();
+    drawFocusFrame(this);
 }
 
 // The picture pixel drawn on the screen pixel under the pointer. The position names that screen

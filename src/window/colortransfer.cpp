@@ -2,6 +2,7 @@
 
 #include "core/colorparser.h"
 #include "core/portalcolorpicker.h"
+#include "panels/browserpanel.h"
 #include "panels/colorpanel.h"
 #include "widgets/screenpicker.h"
 #include "window/mainwindow.h"
@@ -53,6 +54,8 @@ ColorTransfer::ColorTransfer(MainWindow &window, ColorPanel &pasteTarget, ColorP
     // The entries follow the open panel, so that their keys do nothing where they have nothing to
     // do.
     connect(m_window.toolbar(), &PanelToolbar::buttonClick, this, &ColorTransfer::updateActions);
+    connect(window.findChild<BrowserPanel *>(), &BrowserPanel::colorAssigned, this,
+            &ColorTransfer::updateActions);
     updateActions();
 }
 
@@ -97,7 +100,7 @@ void ColorTransfer::buildEditMenu()
     };
     for (const auto &copy : copies) {
         QAction *action = edit->addAction(copy.text, copy.keys, this, [this, format = copy.format] {
-            if (const std::optional<ColorValue> color = m_window.currentColor())
+            if (const std::optional<ColorValue> color = copiedColor())
                 QGuiApplication::clipboard()->setText(format(*color));
         });
         action->setObjectName(QLatin1StringView(copy.name));
@@ -114,12 +117,19 @@ void ColorTransfer::buildEditMenu()
     connect(edit, &QMenu::aboutToShow, this, &ColorTransfer::updateActions);
 }
 
+std::optional<ColorValue> ColorTransfer::copiedColor() const
+{
+    if (const auto *browser = qobject_cast<const BrowserPanel *>(m_window.openPanel()))
+        return browser->assignedColor();
+    return m_window.currentColor();
+}
+
 void ColorTransfer::updateActions()
 {
     const bool hasColor = m_window.currentColor().has_value();
     const bool takesColor = hasColor || !m_window.openPanel();
     for (QAction *action : m_copyActions)
-        action->setEnabled(hasColor);
+        action->setEnabled(copiedColor().has_value());
     m_pasteAction->setEnabled(takesColor);
     m_pickAction->setEnabled(takesColor && m_pickMethod != ScreenPickMethod::None);
 }
@@ -137,12 +147,15 @@ void ColorTransfer::giveColor(ColorValue color, ColorPanel &suited)
 
 void ColorTransfer::paste()
 {
-    const std::optional<ColorValue> color
-        = parseColor(QGuiApplication::clipboard()->text(), Notation::Any);
-    if (color)
-        giveColor(*color, m_pasteTarget);
-    else
+    const std::optional<ParsedColor> parsed
+        = parseColorText(QGuiApplication::clipboard()->text(), Notation::Any);
+    if (!parsed) {
         QApplication::beep();
+        return;
+    }
+    giveColor(parsed->color, m_pasteTarget);
+    if (auto *panel = qobject_cast<ColorPanel *>(m_window.openPanel()))
+        panel->noteTaken(*parsed);
 }
 
 QString ColorTransfer::pickRefusal() const

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -45,6 +46,9 @@ public:
     QString pickRefusal() const;
 
 private:
+    // What Edit > Copy copies: the open colour panel's colour, or on the Web Browser panel the
+    // colour last assigned there.
+    std::optional<ColorValue> copiedColor() const;
     void buildEditMenu();
     void updateActions();
     void paste();

@@ -11,6 +11,7 @@
 #include "widgets/controls.h"
 #include "window/colortoolsmenu.h"
 #include "window/colortransfer.h"
+#include "window/notationmenus.h"
 #include "window/paneltoolbar.h"
 #include "window/splashwindow.h"
 #include "window/toolwindows.h"
@@ -111,6 +112,7 @@ void MainWindow::buildPanels(QWidget *client)
     // A pasted colour suits the Hex panel, a picked one the Swatches panel.
     m_transfer = new ColorTransfer(*this, *hex, *swatches);
     m_toolWindows = new ToolWindows(*this);
+    addNotationMenus(*this, [this] { return m_pantone->nearestCatalog(); });
     addColorTools(*this, *hex, *m_browser);
 }
 

@@ -2,8 +2,11 @@
 
 #include "widgets/controls.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace Tintora {
 
@@ -66,8 +69,36 @@ PanelToolbar::PanelToolbar(QWidget *parent)
         // Every toggle, not only a click: a screen reader's "Toggle" action calls toggle(), which
         // emits no clicked.
         connect(button, &QToolButton::toggled, this, [this, index] { emit buttonClick(index); });
+        button->installEventFilter(this);
     }
     row->addStretch();
+}
+
+bool PanelToolbar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut) {
+        // A toolbar key moves the focus into the panel it opens as Tab would: the focus shows.
+        window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    } else if (event->type() == QEvent::EnabledChange) {
+        auto *button = static_cast<QToolButton *>(watched);
+        const auto name = [](std::size_t index) {
+            return tr(kPictures[index].toolTip);
+        };
+        const auto own = std::find(m_buttons.begin(), m_buttons.end(), button) - m_buttons.begin();
+        const auto open = std::find_if(m_buttons.begin(), m_buttons.end(),
+                                       [](const QToolButton *other) { return other->isChecked(); })
+            - m_buttons.begin();
+        if (button->isEnabled() || open == buttonCount()) {
+            setNote(button, QString());
+            button->setToolTip(name(own));
+        } else {
+            setNote(button,
+                    tr("Locked while the %1 panel is open: press %1 (%2) again to close it.")
+                        .arg(name(open),
+                             m_buttons.at(open)->shortcut().toString(QKeySequence::NativeText)));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PanelToolbar::raiseButton(int index)

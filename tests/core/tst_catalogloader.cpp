@@ -31,7 +31,7 @@ QByteArray shipped(const QString &file, int count, int index = -1, const QByteAr
                           QStringEncoder::Flag::WriteBom)(QString::fromUtf8(lines.join('\n')));
 }
 
-enum class Put { Content, Fifo, LinkToDevZero, FolderNameNotUtf8 };
+enum class Put { Content, Fifo, LinkToDevZero, FolderNameNotUtf8, Folder };
 
 // Loads a program folder holding the shipped preview page and catalogue, with one file in it
 // rewritten (removed, for null content) or replaced.
@@ -44,7 +44,8 @@ CatalogLoadResult load(const QString &changed, Put put, const QByteArray &conten
     if (put == Put::Content && !content.isNull())
         dir.write(changed, content);
     if ((put == Put::Fifo && ::mkfifo(name.constData(), 0644) != 0)
-        || (put == Put::LinkToDevZero && ::symlink("/dev/zero", name.constData()) != 0))
+        || (put == Put::LinkToDevZero && ::symlink("/dev/zero", name.constData()) != 0)
+        || (put == Put::Folder && ::mkdir(name.constData(), 0755) != 0))
         qFatal("Cannot change %s", qPrintable(changed));
     const QString badName = QFile::decodeName(QFile::encodeName(dir.path()) + "/bad\xFF\xFEname");
     return loadCatalog(put == Put::FolderNameNotUtf8 ? badName : dir.path(),
@@ -74,6 +75,8 @@ private slots:
         const auto damaged = CatalogFailure::Damaged;
         // The page is looked for before any file is read.
         row("preview page", u"Webdask/WebDask.html"_s, {}, CatalogFailure::MissingPage);
+        row("regression: a folder passed for the page", u"Webdask/WebDask.html"_s, {},
+            CatalogFailure::MissingPage, {}, Put::Folder);
         // Read without end, it took all memory; opened for reading, a FIFO blocked start-up for
         // good.
         row("link to /dev/zero", kRed, {}, CatalogFailure::MissingFile, {}, Put::LinkToDevZero);

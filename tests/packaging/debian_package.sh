@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack and checks it: it holds exactly what `cmake --install`
 # puts under /usr, no program file carries a library search path, and it declares the Qt
-# libraries, the browser and the X11 and Wayland platform plug-ins it needs, and recommends the
+# libraries, the browser, the X11 and Wayland platform plug-ins and LittleCMS it needs, and recommends the
 # CMYK profile.
 # Usage: debian_package.sh <build folder>
 set -uo pipefail
@@ -12,7 +12,8 @@ fail() { echo "FAIL: $*"; exit 1; }
 cpack --config "$1/CPackConfig.cmake" -G DEB -B "$work/out" >/dev/null || fail "cpack failed"
 package=$(echo "$work"/out/tintora-conversions_*_*.deb)
 depends=$(dpkg-deb --field "$package" Depends) || fail "no package was made"
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6 qt6-qpa-plugins qt6-wayland; do
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6 qt6-qpa-plugins qt6-wayland \
+    liblcms2-2; do
     [[ ", $depends," =~ ", $needed"[\ ,] ]] || fail "Depends lacks $needed: $depends"
 done
 [[ $(dpkg-deb --field "$package" Recommends) == *libgs-common* ]] ||

@@ -1,11 +1,13 @@
 #include "testsupport.h"
 
+#include "core/pagetext.h"
 #include "widgets/controls.h"
 #include "widgets/swatchpicture.h"
 #include "window/paneltoolbar.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +15,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <QWindow>
 
 using namespace Tintora;
@@ -199,6 +202,24 @@ private slots:
                  "\"<HTML><HEAD><TITLE>TINTORA CONVERSIONS WEBVIEWER 2003</TITLE></HEAD><BODY "
                  "BGCOLOR=FFFFFF FGCOLOR=563412><font color=563412 size=2 name=Arial><b><I>Text "
                  "Sample</I></b></font></body></HTML>\"\r\n"_ba);
+    }
+    // A long sample is taken and written whole, up to the limit; past it a paste or a key is
+    // refused whole, with a note, and the page still holds exactly what the box holds.
+    void longSample()
+    {
+        clickButton(6);
+        auto *sample = find<QLineEdit>(u"txtWebSample"_s);
+        const QString longest(kMaxSampleLength, u'\u00e9');
+        QGuiApplication::clipboard()->setText(longest);
+        sample->setFocus();
+        sample->selectAll();
+        QTest::keySequence(sample, QKeySequence::Paste);
+        QGuiApplication::clipboard()->setText(u"xy"_s);
+        QTest::keySequence(sample, QKeySequence::Paste);
+        QTest::keyClick(sample, Qt::Key_Z);
+        QVERIFY(sample->text() == longest && QToolTip::text().contains(u"at most"_s));
+        clickControl(u"cmdWriteWeb"_s);
+        QCOMPARE(m_folder->read(u"Webdask/WebDask.html"_s).count("&#233;"), kMaxSampleLength);
     }
     // The contrast read-out follows the colours the page is written with, and a screen reader reads
     // the ratio with its verdicts.

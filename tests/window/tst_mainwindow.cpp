@@ -1,12 +1,15 @@
 #include "testsupport.h"
 
 #include "core/colordifference.h"
+#include "core/contrast.h"
+#include "panels/mixerpanel.h"
 #include "widgets/controls.h"
 #include "widgets/screenpicker.h"
 #include "widgets/swatchpicture.h"
 #include "window/paneltoolbar.h"
 #include "window/splashwindow.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -15,6 +18,7 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
@@ -119,8 +123,11 @@ private slots:
         work();
         QTRY_VERIFY(find(panel)->isVisible());
         QVERIFY((*m_window)->height() > closedHeight);
+        // A locked button names the one that unlocks it, with its key.
+        const QString unlock = u"press %1 (Alt+%2) again"_s.arg(button(index)->accessibleName());
         for (int other = 1; other <= 7; ++other)
-            QCOMPARE(button(other)->isEnabled(), other == index);
+            QVERIFY(button(other)->isEnabled() == (other == index)
+                    && button(other)->toolTip().contains(unlock.arg(index)) == (other != index));
         QVERIFY(!reset->isEnabled());
         QCOMPARE(QApplication::focusWidget(), focus.isEmpty() ? before : find(focus));
         // Without the browser plug-in the Web Browser panel says so, once it has painted.
@@ -139,7 +146,8 @@ private slots:
         QCOMPARE(find(panel)->height(), 0);
         QCOMPARE((*m_window)->height(), closedHeight);
         for (int other = 1; other <= 7; ++other)
-            QVERIFY(button(other)->isEnabled());
+            QVERIFY(button(other)->isEnabled()
+                    && button(other)->toolTip() == button(other)->accessibleName());
         QVERIFY(reset->isEnabled());
     }
     void farewell_data()
@@ -216,11 +224,12 @@ private slots:
     void typeOrPaste_data()
     {
         QTest::addColumn<int>("panel"); // toolbar button; 0: none open
-        QTest::addColumn<QString>("box"); // empty: pasted with Ctrl+V; "pick": picked
+        // empty: pasted with Ctrl+V; "pick": picked; "cmd...": the button clicked
+        QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         // "name=value": a box's text or a bar's value; "name~text": in the box's tool tip;
         // "name>text": the text on the clipboard after the copy entry or the keys ("Ctrl+C>text");
-        // "!name": the entry is disabled.
+        // "!name": the entry is disabled; "*name": the box's text selected.
         QTest::addColumn<QString>("expected"); // separated by ";"
         const QString hex = u"hsHexRed=51;hsHexGreen=153;hsHexBlue=204"_s;
         QTest::newRow("html number") << 4 << u"txtHexNum"_s << u"#3399CC"_s
@@ -239,10 +248,24 @@ private slots:
         QTest::newRow("alpha dropped, mapped into sRGB")
             << 3 << u"txtHTML"_s << u"oklch(70% 0.4 150 / 50%)"_s
             << u"txtHTML~transparency;txtHTML~outside sRGB"_s;
+        QTest::newRow("regression: QB number box kept no note of the alpha")
+            << 1 << u"txtQBnum"_s << u"#0000FE80"_s
+            << u"txtQBnum~not the same;txtQBnum~transparency"_s;
+        QTest::newRow("regression: catalog number box kept no note of the mapping")
+            << 2 << u"txtPantoneNum"_s << u"oklch(70% 0.4 150)"_s
+            << u"txtPantoneNum~ΔE;txtPantoneNum~outside sRGB"_s;
+        QTest::newRow("regression: pasted without a note of the alpha")
+            << 4 << QString() << u"rgb(51 153 204 / 50%)"_s << u"txtHexNum~transparency"_s;
         QTest::newRow("regression: picked with the Web Browser panel open")
             << 6 << u"pick"_s << u"13408563"_s << u"txtColorDecimal=13408563;mnuEditCopy>3399CC"_s;
         QTest::newRow("no colour in help")
             << 7 << QString() << u"red"_s << u"!mnuEditCopy;!mnuEditPaste"_s;
+        QTest::newRow("regression: Ctrl+C with the caret in a read-out copied nothing")
+            << 3 << u"txtRGBnum"_s << u"#3399CC"_s << u"Ctrl+C>3399CC"_s;
+        QTest::newRow("a selection in a read-out copies as text")
+            << 3 << u"txtRGBnum"_s << u"#3399CC"_s << u"*txtRGBnum;Ctrl+C>RGB(51,153,204)"_s;
+        QTest::newRow("regression: Copy was off on the Web Browser panel")
+            << 6 << u"cmdRGB"_s << u"#3399CC"_s << u"mnuEditCopy>000000"_s;
     }
     void typeOrPaste()
     {
@@ -257,6 +280,8 @@ private slots:
             QTest::keySequence((*m_window)->windowHandle(), QKeySequence::Paste);
         } else if (box == u"pick") {
             emit m_window->window->findChild<ScreenPicker *>()->picked(text.toInt());
+        } else if (box.startsWith(u"cmd")) {
+            clickControl(box);
         } else {
             type(box, text);
         }
@@ -264,6 +289,8 @@ private slots:
             const QStringList part = check.split(QRegularExpression(u"[=~>!]"_s));
             if (check.startsWith(u'!')) {
                 QVERIFY(!find<QAction>(part[1])->isEnabled());
+            } else if (check.startsWith(u'*')) {
+                find<QLineEdit>(check.mid(1))->selectAll();
             } else if (check.contains(u'~')) {
                 QVERIFY2(find<QLineEdit>(part[0])->toolTip().contains(part[1]), qPrintable(check));
             } else if (check.contains(u'>')) {
@@ -328,6 +355,85 @@ private slots:
             QCOMPARE(pixel, spectrum->image().pixel(d / 2, d / 2));
             QCOMPARE(backColor(find(u"txtColor"_s)),
                      colorValue(qRed(pixel), qGreen(pixel), qBlue(pixel)));
+        }
+    }
+    // Every control the keyboard reaches looks otherwise with the focus than without, once the
+    // keyboard has moved the focus: a panel's key (Alt+1) does, a click does not (the pictures).
+    void focusShows()
+    {
+        for (int index = 1; index <= 7; ++index) {
+            QTest::keyClick((*m_window)->windowHandle(), Qt::Key(Qt::Key_0 + index),
+                            Qt::AltModifier);
+            QTRY_VERIFY(button(index)->isChecked());
+            const QList<QWidget *> controls = (*m_window)->findChildren<QWidget *>();
+            for (QWidget *control : QList {QApplication::focusWidget()} + controls) {
+                if (control && control->isVisible() && control->isEnabled()
+                    && (control->focusPolicy() & Qt::TabFocus)) {
+                    control->setFocus(Qt::OtherFocusReason);
+                    const QImage focused = control->grab().toImage();
+                    control->clearFocus();
+                    QVERIFY2(control->grab().toImage() != focused,
+                             qPrintable(control->objectName()));
+                }
+            }
+            clickButton(index);
+        }
+    }
+    void colorSchemes_data()
+    {
+        QTest::addColumn<QList<QColor>>("scheme"); // window, text, base
+        QTest::newRow("Fusion's dark") << QList<QColor> {0x353535, Qt::white, 0x2a2a2a};
+        QTest::newRow("white on black") << QList<QColor> {Qt::black, Qt::white, Qt::black};
+        QTest::newRow("black on white") << QList<QColor> {Qt::white, Qt::black, Qt::white};
+    }
+    // Under each scheme, with each panel open: every text of the window reads at 4.5:1 or more on
+    // its back, but the sample's, whose colours the user chooses; every colour box and chip has an
+    // edge that stands out 3:1 from the panel, a box of the panel's own colour too.
+    void colorSchemes()
+    {
+        QFETCH(QList<QColor>, scheme);
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+        const QColor window = scheme[0], text = scheme[1];
+        QApplication::setPalette(QPalette(text, window, window.lighter(), window.darker(), window,
+                                          text, text, scheme[2], window));
+        find<MixerPanel>(u"fraHtml"_s)->takeColor(toColorValue(window));
+        // The contrast of a colour with what a widget shows behind it: its own back colour, or
+        // where it writes in the window's text colour without filling its back, what is behind
+        // that.
+        const auto ratio = [](const QWidget *widget, const QColor &color) {
+            while (widget->foregroundRole() == QPalette::WindowText && !widget->autoFillBackground()
+                   && !widget->isWindow())
+                widget = widget->parentWidget();
+            const QColor back = widget->palette().color(widget->backgroundRole());
+            return contrastOf(toColorValue(color), toColorValue(back)).ratio;
+        };
+        for (int index = 1; index <= 7; ++index) {
+            clickButton(index);
+            const QImage shown = (*m_window)->grab().toImage();
+            const QList<QWidget *> widgets = (*m_window)->findChildren<QWidget *>();
+            for (const QWidget *widget : widgets) {
+                const QString name = widget->objectName();
+                const auto *area = qobject_cast<const QAbstractScrollArea *>(widget);
+                const QWidget *on = area ? area->viewport() : widget;
+                const QString texts = widget->property("text").toString()
+                    + widget->property("title").toString()
+                    + widget->property("plainText").toString();
+                if (!widget->isVisible() || name == u"txtWebSample")
+                    continue;
+                QVERIFY2(texts.isEmpty()
+                             || ratio(on, on->palette().color(on->foregroundRole())) >= 4.5,
+                         qPrintable(name));
+                // The chips are labels without text, in a frame.
+                const auto *chip = qobject_cast<const QLabel *>(widget);
+                if (widget->inherits("Tintora::ColorBox")
+                    || (chip && chip->text().isEmpty() && chip->frameShape() == QFrame::Box)) {
+                    const QPoint edge = widget->mapTo(m_window->window.get(), QPoint(0, 5));
+                    QVERIFY2(ratio(widget->parentWidget(), shown.pixelColor(edge)) >= 3,
+                             qPrintable(name));
+                }
+            }
+            clickButton(index);
         }
     }
     void pickFromScreen_data()
