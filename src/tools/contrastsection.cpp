@@ -72,8 +72,10 @@ ContrastSection::ContrastSection(const ColorToolsLinks &links, QWidget *parent)
     m_backgroundBox->setAccessibleName(tr("Background colour"));
     caption->setBuddy(m_backgroundBox);
     grid->addWidget(m_backgroundBox, 1, 2);
-    attachColorEntry(m_backgroundBox, Notation::Any,
-                     [this](ColorValue color) { setBackground(color); });
+    new ColorEntry(m_backgroundBox, Notation::Any, [this](ColorValue color) {
+        setBackground(color);
+        return true;
+    });
     m_backgroundBox->installEventFilter(this);
     setAcceptDrops(true);
     installEventFilter(this);
