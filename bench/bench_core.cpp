@@ -11,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QWindow>
 
@@ -191,6 +193,31 @@ void BM_HexScroller(benchmark::State &state, Update update)
         bar->setValue(green);
         finishUpdate(panel, update);
     }
+    checkText(state, named<QLineEdit>(window, "txtHexNum"),
+              hexNumber(named<QScrollBar>(window, "hsHexRed")->value(), green,
+                        named<QScrollBar>(window, "hsHexBlue")->value()));
+}
+
+// The Hex panel's scroll bar with View > Colour Tools open on a tab (range 0 to 2), or opened and
+// closed again (3), each change painted in both windows as the event loop paints them.
+void BM_HexScrollerWithColorTools(benchmark::State &state)
+{
+    MainWindow &window = shown().window();
+    const OpenPanel open(window, 4);
+    named<QAction>(window, "mnuViewColorTools")->trigger();
+    QWidget *tools = named(window, "colorTools");
+    named<QTabWidget>(window, "colorToolsTabs")->setCurrentIndex(int(state.range(0) % 3));
+    if (state.range(0) == 3)
+        tools->close();
+    auto *bar = named<QScrollBar>(window, "hsHexGreen");
+    int green = bar->value();
+    for (auto _ : state) {
+        green = (green + 37) % 256;
+        bar->setValue(green);
+        QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
+        QCoreApplication::sendPostedEvents(tools, QEvent::UpdateRequest);
+    }
+    tools->close();
     checkText(state, named<QLineEdit>(window, "txtHexNum"),
               hexNumber(named<QScrollBar>(window, "hsHexRed")->value(), green,
                         named<QScrollBar>(window, "hsHexBlue")->value()));
@@ -401,6 +428,7 @@ void registerDisplay(const char *name, void (*run)(benchmark::State &, Update))
 } // namespace
 
 BENCHMARK(BM_ColorNotations);
+BENCHMARK(BM_HexScrollerWithColorTools)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PageWriter)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_CatalogLoad)
     ->Arg(Tintora::kCatalogSize)

@@ -3,6 +3,7 @@
 #include "core/colorvalue.h"
 
 #include <QDBusConnection>
+#include <QImage>
 #include <QPointF>
 #include <QString>
 #include <qwindowdefs.h>
@@ -39,6 +40,18 @@ ScreenPickSupport screenPickSupport(QStringView platformName, bool waylandSessio
 // screen cannot be read. The pixel is the device pixel under the position, also where a logical
 // pixel covers several of them.
 std::optional<ColorValue> screenColorAt(QPointF globalPosition);
+
+// The square of device pixels centred on the one screenColorAt reads, radius pixels each way
+// beyond it, so 2 * radius + 1 wide; pixels off the screen are transparent. A null image where no
+// screen is or the screen cannot be read.
+QImage screenAreaAt(QPointF globalPosition, int radius);
+
+// Where the pointer is, in global (device-independent) coordinates, as exact as the X server has
+// it, which at a scale above 1 is finer than a whole logical pixel; none but on X11.
+std::optional<QPointF> pointerPosition();
+
+// Moves the pointer by a number of device pixels (X11), as the user would.
+void movePointerBy(QPoint devicePixels);
 
 // Empty when the program may take the pointer and the keyboard for a pick over its window;
 // otherwise a sentence saying that another program holds one of them (X11).

@@ -161,6 +161,7 @@ void BrowserPanel::setSampleColors(ColorValue text, ColorValue back)
     setForeColor(m_sample, text);
     setBackColor(m_sample, back);
     m_contrast->showContrast(text, back);
+    emit sampleColorsChanged(text, back);
 }
 
 void BrowserPanel::showSampleStyle()

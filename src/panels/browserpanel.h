@@ -51,9 +51,14 @@ public:
     // Plain black on white, no colour assigned, every chip black; the sample's text stays.
     void reset() override;
 
+    // The sample's text and back colours, which sampleColorsChanged tells as they change.
+    ColorValue sampleTextColor() const { return m_textColor; }
+    ColorValue sampleBackColor() const { return m_backColor; }
+
 signals:
     // An assignment button has assigned assignedColor().
     void colorAssigned();
+    void sampleColorsChanged(Tintora::ColorValue text, Tintora::ColorValue back);
 
 private:
     struct Assignment

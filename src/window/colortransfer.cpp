@@ -30,19 +30,25 @@ ColorTransfer::ColorTransfer(MainWindow &window, ColorPanel &pasteTarget, ColorP
     if (m_pickMethod == ScreenPickMethod::None)
         m_pickAction->setToolTip(support.reason);
     const auto picked = [this](ColorValue color) {
-        giveColor(color, m_pickTarget);
+        if (const auto take = std::exchange(m_pickTake, {}))
+            take(color);
+        else
+            giveColor(color, m_pickTarget);
     };
     const auto pickFailed = [this](const QString &message) {
+        m_pickTake = {};
         QMessageBox::warning(&m_window, tr("Pick Colour from Screen"), message);
     };
     m_screenPicker = new ScreenPicker(&window);
     connect(m_screenPicker, &ScreenPicker::picked, this, picked);
     connect(m_screenPicker, &ScreenPicker::failed, this, pickFailed);
+    connect(m_screenPicker, &ScreenPicker::cancelled, this, [this] { m_pickTake = {}; });
     // Only a desktop that offers its picker is asked; the bus is left alone otherwise.
     if (m_pickMethod == ScreenPickMethod::Portal) {
         m_portalPicker = new PortalColorPicker(this);
         connect(m_portalPicker, &PortalColorPicker::picked, this, picked);
         connect(m_portalPicker, &PortalColorPicker::failed, this, pickFailed);
+        connect(m_portalPicker, &PortalColorPicker::cancelled, this, [this] { m_pickTake = {}; });
     }
 
     // The entries follow the open panel, so that their keys do nothing where they have nothing to
@@ -106,7 +112,7 @@ void ColorTransfer::buildEditMenu()
     edit->addSeparator();
     m_pickAction = edit->addAction(tr("Pick Colour from Screen"),
                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this,
-                                   &ColorTransfer::pickFromScreen);
+                                   [this] { pickFromScreen({}); });
     m_pickAction->setObjectName(QStringLiteral("mnuEditPick"));
     connect(edit, &QMenu::aboutToShow, this, &ColorTransfer::updateActions);
 }
@@ -152,8 +158,14 @@ void ColorTransfer::paste()
         panel->noteTaken(*parsed);
 }
 
-void ColorTransfer::pickFromScreen()
+QString ColorTransfer::pickRefusal() const
 {
+    return m_pickMethod == ScreenPickMethod::None ? m_pickAction->toolTip() : QString();
+}
+
+void ColorTransfer::pickFromScreen(std::function<void(ColorValue)> take)
+{
+    m_pickTake = std::move(take);
     if (m_pickMethod == ScreenPickMethod::Portal) {
         // The desktop places its picker over the window that asked, where it can name it.
         const bool x11 = QGuiApplication::platformName() == QLatin1StringView("xcb");

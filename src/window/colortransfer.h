@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -38,6 +39,12 @@ public:
     // The Edit menu, for entries that other features add to it.
     QMenu *editMenu() const { return m_editMenu; }
 
+    // Picks a colour from the screen as Edit > Pick Colour from Screen does, and gives it to the
+    // open panel, or to take (a tool's) where one is given. Nothing where pickRefusal() says why.
+    void pickFromScreen(std::function<void(ColorValue)> take);
+    // Empty where this desktop lets the program pick from the screen; else why not.
+    QString pickRefusal() const;
+
 private:
     // What Edit > Copy copies: the open colour panel's colour, or on the Web Browser panel the
     // colour last assigned there.
@@ -45,7 +52,6 @@ private:
     void buildEditMenu();
     void updateActions();
     void paste();
-    void pickFromScreen();
 
     MainWindow &m_window;
     ColorPanel &m_pasteTarget;
@@ -55,6 +61,7 @@ private:
     QAction *m_pasteAction = nullptr;
     QAction *m_pickAction = nullptr;
     ScreenPickMethod m_pickMethod = ScreenPickMethod::None;
+    std::function<void(ColorValue)> m_pickTake; // where the pick under way goes
     ScreenPicker *m_screenPicker = nullptr;
     PortalColorPicker *m_portalPicker = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "panels/qbpanel.h"
 #include "panels/swatchpanel.h"
 #include "widgets/controls.h"
+#include "window/colortoolsmenu.h"
 #include "window/colortransfer.h"
 #include "window/notationmenus.h"
 #include "window/paneltoolbar.h"
@@ -112,6 +113,7 @@ void MainWindow::buildPanels(QWidget *client)
     m_transfer = new ColorTransfer(*this, *hex, *swatches);
     m_toolWindows = new ToolWindows(*this);
     addNotationMenus(*this, [this] { return m_pantone->nearestCatalog(); });
+    addColorTools(*this, *hex, *m_browser);
 }
 
 Panel *MainWindow::openPanel() const

@@ -2,9 +2,11 @@
 # The program as an assistive technology sees it, over AT-SPI: every control that shows in the
 # window with each panel open has a name of its own, and each toolbar button's actions ("Toggle",
 # "Press") open and close its panel and lock the other buttons as a click does; Pick Colour from
-# Screen is enabled, or disabled with its reason; nothing else is printed on standard error; File >
-# Exit ends with 0. With QT_QPA_PLATFORM=wayland, all that as a client of a headless Weston, where
-# the Web Browser panel shows its page too; exits with 77 (skipped) where Weston cannot start.
+# Screen is enabled, or disabled with its reason, and on X11 picks through its magnifier with the
+# arrow keys, also for the background of View > Colour Tools, every control of whose tabs has a
+# name; nothing else is printed on standard error; File > Exit ends with 0. With
+# QT_QPA_PLATFORM=wayland, all that as a client of a headless Weston, where the Web Browser panel
+# shows its page too; exits with 77 (skipped) where Weston cannot start.
 # Usage, inside a session bus and, for X11, an X server:
 #   accessibility.py <program folder of the build> <at-spi-bus-launcher>
 import contextlib, glob, os, shutil, subprocess, sys, tempfile, time
@@ -42,6 +44,28 @@ def page_shown():  # the page's white back fills more than the sample's box alon
     subprocess.run(['weston-screenshooter'], cwd=work, timeout=20, stdout=subprocess.DEVNULL)
     shot = PIL.Image.open(max(glob.glob(work + '/wayland-screenshot*'), key=os.path.getmtime))
     return list(shot.convert('RGB').getdata()).count((255, 255, 255)) > 30000
+
+
+def pick_through_magnifier(pick):
+    # On a desktop white but for one #3399CC pixel in every 4 x 4, at (1, 1): from a white pixel, one
+    # step right is white and one down from there is that pixel, which Enter picks into the
+    # Swatches panel. The loupe tells its centre pixel in its description.
+    dot = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'dot.xbm')
+    subprocess.run(['xsetroot', '-bitmap', dot, '-fg', '#3399cc', '-bg', 'white'], check=True)
+    subprocess.run(['xdotool', 'mousemove', '1200', '980'], check=True)  # near the corner
+    act(pick, 'Press')
+    app = next(a for a in pyatspi.Registry.getDesktop(0)
+               if a is not None and a.get_process_id() == program.pid)
+    loupe = lambda: next((w for w in app if w is not None and w.name == 'Magnifier'), None)
+    centre = lambda: loupe() and loupe().description
+    for key, seen in (None, '#FFFFFF'), ('Right', '#FFFFFF'), ('Down', '#3399CC'):
+        if key:
+            subprocess.run(['xdotool', 'key', key], check=True)
+        assert wait_until(lambda: centre() == seen), f'after {key}: loupe shows {centre()}'
+    subprocess.run(['xdotool', 'key', 'Return'], check=True)
+    html = lambda: next((a.queryText().getText(0, -1) for a in showing(window)
+                         if a.name == 'HTML Number' and a.getRoleName() == 'text'), '')
+    assert wait_until(lambda: html().upper().lstrip('#') == '3399CC'), f'picked {html()}'
 
 
 # A program folder of its own, also the session's runtime folder. On X11 without the browser
@@ -106,6 +130,29 @@ try:
     how, _, reason = note.partition(' is disabled: ')
     assert how.startswith('tintora.screenpicking: Pick Colour from Screen') and pick.getState(
     ).contains(pyatspi.STATE_ENABLED) == (not reason), note or 'no note on picking'
+    if not wayland:
+        pick_through_magnifier(pick)
+    # View > Colour Tools, each tab in turn, names every control too.
+    act(pyatspi.findDescendant(window, lambda a: a.name == 'Colour Tools'), 'Press')
+    app = window.get_application()
+    assert wait_until(lambda: any(w.name == 'Colour Tools' for w in app)), 'no Colour Tools'
+    tools = next(w for w in app if w.name == 'Colour Tools')
+    if not wayland:  # the background picked where the magnifier left the pointer
+        act(pyatspi.findDescendant(tools, lambda a: a.name == 'Pick from Screen'), 'Press')
+        assert wait_until(lambda: any(w.name == 'Magnifier' and w.getState().contains(
+            pyatspi.STATE_SHOWING) for w in app)), 'no magnifier for the background'
+        subprocess.run(['xdotool', 'key', 'Return'], check=True)
+        back = pyatspi.findDescendant(tools, lambda a: a.name == 'Background colour').queryText()
+        assert wait_until(lambda: back.getText(0, -1) == '#3399CC'), back.getText(0, -1)
+    names = lambda: {c.name for c in showing(tools)}
+    before = None  # what the tab before showed
+    for tab in [a for a in showing(tools) if a.getRoleName() == 'page tab']:
+        act(tab, 'Press')
+        assert wait_until(lambda: names() != before), f'{tab.name} not shown'
+        before = names()
+        unnamed = [c.getRoleName() for c in showing(tools)
+                   if c.getRoleName() in CONTROLS and not c.name.strip()]
+        assert not unnamed, f'without a name in "{tab.name}": {", ".join(unnamed)}'
     with contextlib.suppress(GLib.GError):  # the program ends before it answers
         act(pyatspi.findDescendant(window, lambda a: a.name == 'Exit'), 'Press')
     assert program.wait(30) == 0, 'File > Exit ended with a non-zero status'

@@ -449,6 +449,10 @@ private slots:
         QTest::newRow("regression: pointer held elsewhere")
             << u"pointer"_s << u"mousemove 1000 800"_s << u"0"_s;
         QTest::newRow("keyboard held elsewhere") << u"keyboard"_s << u"key Escape"_s << u"0"_s;
+        QTest::newRow("Enter picks under the pointer")
+            << QString() << u"mousemove 1000 800 key Return"_s << u"13408563"_s;
+        QTest::newRow("regression: an arrow key moved a logical pixel at double scale")
+            << QString() << u"mousemove 1000 800 key Right key Return"_s << u"16777215"_s;
     }
     void pickFromScreen()
     {
@@ -481,6 +485,37 @@ private slots:
             QCOMPARE(button(index)->isChecked() || button(index)->isDown(),
                      index == 5 && decimal != u"0");
         QCOMPARE(find<QLineEdit>(u"txtColorDecimal"_s)->text(), decimal);
+    }
+
+    // The loupe beside the pointer, at the corners too, wholly on the screen and clear of the
+    // pixels it shows, tells the pointer's device pixel on the striped desktop.
+    void magnifier_data()
+    {
+        QTest::addColumn<QPoint>("pointer"); // in device pixels
+        QTest::newRow("middle") << QPoint(640, 512);
+        QTest::newRow("bottom left corner, odd pixel") << QPoint(1, 1023);
+        QTest::newRow("top right corner") << QPoint(1278, 0);
+        QTest::newRow("bottom right corner") << QPoint(1278, 1023);
+        QTest::newRow("right edge, odd pixel") << QPoint(1279, 500);
+    }
+    void magnifier()
+    {
+        QFETCH(QPoint, pointer);
+        if (QGuiApplication::platformName() != u"xcb")
+            QSKIP("Needs an X server");
+        const QStringList move {u"mousemove"_s, QString::number(pointer.x()),
+                                QString::number(pointer.y())};
+        QCOMPARE(QProcess::execute(u"xdotool"_s, move), 0);
+        find<QAction>(u"mnuEditPick"_s)->trigger();
+        auto *loupe = find(u"loupe"_s);
+        QTRY_VERIFY(loupe->isVisible());
+        QCOMPARE(loupe->accessibleDescription(), pointer.x() % 2 ? u"#FFFFFF"_s : u"#3399CC"_s);
+        const qreal scale = loupe->devicePixelRatio();
+        const QRectF shown(QPointF(pointer) / scale - QPointF(8, 8), QSizeF(16, 16));
+        QVERIFY(loupe->screen()->geometry().contains(loupe->frameGeometry()));
+        QVERIFY(!shown.intersects(loupe->frameGeometry()));
+        QCOMPARE(QProcess::execute(u"xdotool"_s, {u"key"_s, u"Escape"_s}), 0);
+        QTRY_VERIFY(!loupe->isVisible());
     }
 
 private:
