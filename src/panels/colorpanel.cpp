@@ -1,5 +1,6 @@
 #include "panels/colorpanel.h"
 
+#include "widgets/colordrag.h"
 #include "widgets/colorentry.h"
 #include "widgets/controls.h"
 
@@ -19,8 +20,7 @@ struct NotationReadOut
 };
 
 constexpr NotationReadOut kNotationReadOuts[] = {
-    {Notation::Html, QT_TRANSLATE_NOOP("Tintora::ColorPanel", "HTML Number"),
-     &ColorNumbers::html},
+    {Notation::Html, QT_TRANSLATE_NOOP("Tintora::ColorPanel", "HTML Number"), &ColorNumbers::html},
     {Notation::Rgb, QT_TRANSLATE_NOOP("Tintora::ColorPanel", "RGB Number"), &ColorNumbers::rgb},
     {Notation::Decimal, QT_TRANSLATE_NOOP("Tintora::ColorPanel", "Decimal Number"),
      &ColorNumbers::decimal},
@@ -31,6 +31,8 @@ constexpr NotationReadOut kNotationReadOuts[] = {
 QLineEdit *ColorPanel::addColorBox(const char *name, QRect twips, const QString &accessibleName)
 {
     m_colorBox = makeColorBox(this, QLatin1StringView(name), twips, accessibleName);
+    makeColorDragSource(m_colorBox, [this] { return color(); });
+    takeDrops(this);
     return m_colorBox;
 }
 
@@ -47,7 +49,8 @@ void ColorPanel::addReadOut(Notation notation, const ReadOutPlace &place)
         box->setFont(defaultFont(8.25, true));
     }
     caption->setWordWrap(place.wrapped);
-    attachColorEntry(box, notation, [this](ColorValue color) { takeColor(color); });
+    attachColorEntry(box, notation, [this](ColorValue color) { takeTyped(color); });
+    takeDrops(box);
     m_readOuts.push_back({kind.text, box});
 }
 
@@ -66,11 +69,27 @@ QLineEdit *ColorPanel::addNumberBox(const QString &caption, const ReadOutPlace &
                                          return true;
                                      const std::optional<ColorValue> color
                                          = parseColor(text, Notation::Unambiguous);
-                                     return color && takeColor(*color);
+                                     if (!color || !takeColor(*color))
+                                         return false;
+                                     emit colorTyped(*color);
+                                     return true;
                                  });
+    takeDrops(box);
     if (completer)
         entry->setCompleter(completer);
     return box;
+}
+
+void ColorPanel::takeTyped(ColorValue color)
+{
+    takeColor(color);
+    emit colorTyped(color);
+}
+
+// A box that takes typing would take a dropped text into what it shows.
+void ColorPanel::takeDrops(QWidget *widget)
+{
+    makeColorDropTarget(widget, [this](ColorValue color) { emit colorDropped(color); });
 }
 
 void ColorPanel::showColor(ColorValue color)

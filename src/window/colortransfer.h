@@ -37,6 +37,12 @@ public:
     // The Edit menu, for entries that other features add to it.
     QMenu *editMenu() const { return m_editMenu; }
 
+signals:
+    // giveColor showed a colour.
+    void colorGiven(Tintora::ColorValue color);
+    // An Edit menu entry copied the open panel's colour.
+    void colorCopied(Tintora::ColorValue color);
+
 private:
     void buildEditMenu();
     void updateActions();
