@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -43,7 +44,7 @@ private slots:
         QTest::newRow("pasted, copied, dropped, each once; dropped text is no typing")
             << u"4 clip:#3399CC Ctrl+V End Ctrl+C drop:txtHexNum:#FF6347 ?txtHexNum=FF6347 "
                "drop:txtHexNum:hello ?txtHexNum=FF6347 Ctrl+V"_s
-            << u" | #3399CC; #FF6347; #FF99CC | #3399CC"_s;
+            << u" | #FF99CC; #FF6347; #3399CC | #FF99CC"_s;
         QString typed = u"4"_s;
         QStringList newest;
         for (int color = 1; color <= 25; ++color) {
@@ -55,7 +56,7 @@ private slots:
         QTest::newRow("history cleared")
             << u"4 txtHexNum:000001 !cmdClearHistory"_s << u" |  | #000001"_s;
         QTest::newRow("the catalogue patch dragged onto the RGB panel")
-            << u"2 Down drag:txtPantone 2 3 drop:fraRGB:"_s << u" | #FFFFFF | #FFFFFF"_s;
+            << u"2 Down drag:txtPantone 2 3 drop:fraRGB:"_s << u" | #FF5000 | #FF5000"_s;
         QTest::newRow("dropped on the palette window")
             << u"4 txtHexNum:000001 Ctrl+D drop:frmPalette:#FF6347"_s
             << u"#000001; #FF6347 | #000001 | #000001"_s;
@@ -106,8 +107,6 @@ private:
     {
         for (QString step : steps.split(u' ')) {
             step.replace(u'_', u' ');
-            qDebug() << step << QApplication::focusWidget() << QApplication::focusWindow()
-                     << QApplication::activeWindow();
             const QString name = step.section(u':', 0, 0);
             const QString text = step.section(u':', 1);
             if (step.size() == 1 && step.front().isDigit()) {
@@ -136,25 +135,47 @@ private:
             } else if (name == u"drop") {
                 drop(find(text.section(u':', 0, 0)), text.section(u':', 1));
             } else if (name == u"file") {
-                QTimer::singleShot(0, this, [path = m_folder->filePath(text.section(u':', 1))] {
-                    auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-                    dialog->selectFile(path);
-                    static_cast<QDialog *>(dialog)->accept();
-                });
-                QTest::keySequence(QApplication::focusWindow(),
-                                   QKeySequence(text.section(u':', 0, 0)));
+                // The dialog runs its own event loop: answered from there once it shows.
+                auto *answer = new QTimer(this);
+                connect(answer, &QTimer::timeout, this,
+                        [answer, path = m_folder->filePath(text.section(u':', 1))] {
+                            auto *dialog
+                                = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                            if (!dialog)
+                                return;
+                            answer->deleteLater();
+                            answer->stop();
+                            // Typed, as selectFile() leaves a box that has the focus as it is.
+                            auto *box = TestSupport::child<QLineEdit>(dialog, u"fileNameEdit"_s);
+                            box->setText(path);
+                            QTest::keyClick(box, Qt::Key_Return);
+                        });
+                answer->start(10);
+                press(QKeySequence(text.section(u':', 0, 0)));
             } else if (step.startsWith(u'!')) {
                 find<QPushButton>(step.mid(1))->click();
             } else {
-                QTest::keySequence(QApplication::focusWindow(), QKeySequence(step));
+                press(QKeySequence(step));
             }
         }
     }
+    // Keys for the active window. A message box is answered first; with no window manager, the
+    // window last activated is activated again after it, or a dialog, has closed.
+    void press(const QKeySequence &keys)
+    {
+        QVERIFY(QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }));
+        if (!QApplication::activeWindow())
+            activate(m_active);
+        QTest::keySequence(QApplication::focusWindow(), keys);
+    }
     void activate(QWidget *widget)
     {
+        // Not qWaitForWindowActive: a tool window counts as active while its main window is.
+        m_active = widget;
         widget->activateWindow();
+        QVERIFY(
+            QTest::qWaitFor([widget] { return QApplication::activeWindow() == widget->window(); }));
         widget->setFocus();
-        QVERIFY(QTest::qWaitForWindowActive(widget->window()));
     }
     // A press and moves: one short of the drag distance drags nothing, one at it drags the
     // colour in both types, kept for a drop.
@@ -212,6 +233,7 @@ private:
     }
 
     QMimeData m_dragged;
+    QPointer<QWidget> m_active;
 };
 
 QTEST_MAIN(TestPaletteWindow)
