@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # The palette kept between runs, with the real program in a real X server driven by xdotool:
-#  1. a colour added with Ctrl+D in one run is in the palette file after File > Exit, beside the
-#     entry written before, and the next run adds to what the last one saved;
-#  2. a SIGKILL at any moment around a save of a large palette leaves a palette file that holds
-#     either the palette before the save or the one after, whole, which the next run reads without
-#     a message and adds to; what the killed saves left behind is gone after the next save.
+#  1. killed with SIGKILL as soon as a save of a large palette has begun, the program leaves the
+#     palette file whole: the palette before the save or the one after it;
+#  2. the next run reads it without a message, and File > Exit saves it with the colour added by
+#     Ctrl+D; what the killed saves left behind is gone then.
 # Usage (inside an X server, e.g. under xvfb-run): palette.sh <program folder of the build>
 set -uo pipefail
 source "$(dirname "$0")/xdriver.sh"
@@ -18,51 +17,29 @@ file=$folder/palette.gpl
 mkdir -p "$folder"
 
 entries() { grep -cE '^ *[0-9]+ +[0-9]+ +[0-9]+' "$file"; }
-whole() { # entry counts the file may hold
-    [[ $(head -n1 "$file") == "GIMP Palette" && $(tail -c1 "$file" | od -An -c) == *'\n'* ]] &&
-        [[ " $* " == *" $(entries) "* ]]
+whole() { # the entry counts the file may hold
+    [[ $(head -n1 "$file") == "GIMP Palette" && -z $(tail -c1 "$file") && " $* " == *" $(entries) "* ]]
 }
-start() {
+add_color() { # starts the program; the Hex panel opens, and its colour goes into the palette
     "$1/tintora" 2>>"$work/stderr" &
     pid=$!
-    focus_window "$(wait_for_window "$caption" 60)" || fail "the main window did not map"
-}
-add_hex_color() { # the Hex panel opens, its colour goes into the palette
-    xdotool key --clearmodifiers alt+4
-    sleep 0.5
-    xdotool key --clearmodifiers ctrl+d
-}
-quit() {
-    sleep 0.5
-    xdotool key --clearmodifiers alt+f
-    sleep 0.5
-    xdotool key x
-    wait_for_exit 30 && ((status == 0)) || fail "File > Exit: status ${status:-none}"
+    focus_window "$(wait_for_window "$caption" 60)"
+    xdotool key --clearmodifiers alt+4 sleep 0.5 key --clearmodifiers ctrl+d
 }
 
-printf 'GIMP Palette\n#\n 70 130 180\tSteel Blue\n' >"$file"
-for run in 1 2; do
-    start "$1"
-    add_hex_color
-    quit
-    whole $((run + 1)) && grep -q 'Steel Blue' "$file" ||
-        fail "run $run left $(entries) entries: $(<"$file")"
-done
-
-# Large enough that a save takes a while. The program is killed as soon as a file appears in the
-# folder: the temporary one of the save that a change starts half a second later.
+# Megabytes, so that a save takes a while.
 count=50000
 name=$(printf 'a name long enough to make the file a few megabytes large, %.0s' 1 2)
 {
     printf 'GIMP Palette\n#\n'
-    for ((i = 0; i < count; i++)); do printf '%3d %3d   7\t%s\n' $((i % 256)) $((i / 256)) "$name"; done
+    for ((i = 0; i < count; i++)); do printf '%d %d 7\t%s\n' $((i % 256)) $((i / 256)) "$name"; done
 } >"$file"
 midsave=0
 for run in 1 2 3 4 5; do
-    start "$1"
-    inotifywait -q -t 20 -e create --format %f "$folder" >"$work/created" & watcher=$!
-    sleep 0.3
-    add_hex_color
+    # The first file made in the folder is the temporary one of the save.
+    inotifywait -q -t 20 -e create --format %f "$folder" >"$work/created" &
+    watcher=$!
+    add_color "$1"
     wait "$watcher" || fail "no save within 20 s of a change"
     kill -KILL "$pid"
     wait "$pid" 2>/dev/null
@@ -72,10 +49,10 @@ for run in 1 2 3 4 5; do
     count=$(entries)
 done
 ((midsave > 0)) || fail "no kill came before a save had finished"
-start "$1"
-add_hex_color
+add_color "$1"
 ! wait_for_window '^Palette$' 3 >/dev/null || fail "the palette saved before a kill was not read"
-quit
+xdotool key --clearmodifiers alt+f sleep 0.5 key x
+wait_for_exit 30 && ((status == 0)) || fail "File > Exit: status ${status:-none}"
 ! compgen -G "$folder/.palette.gpl.*" >/dev/null || fail "what a killed save left stayed"
 whole $((count + 1)) || fail "the run after the kills left $(entries) of $((count + 1)) entries"
 [[ ! -s $work/stderr ]] || fail "the program printed on standard error: $(<"$work/stderr")"
