@@ -29,27 +29,31 @@ private slots:
         QTest::addColumn<QString>("steps"); // see perform()
         QTest::addColumn<QString>("expected"); // see state()
         QTest::newRow("no colour to add; added, renamed in place, undone and redone")
-            << u"Ctrl+D 4 txtHexNum:4682B4 Ctrl+D txtHexNum:3399CC Ctrl+D lstPalette@0 F2 "
-               "=Steel_Blue Ctrl+Z Ctrl+Shift+Z"_s
+            << u"Ctrl+Shift+L Ctrl+D 4 txtHexNum:4682B4 Ctrl+D txtHexNum:3399CC Ctrl+D "
+               "lstPalette@0 F2 =Steel_Blue Ctrl+Z Ctrl+Shift+Z"_s
             << u"Steel Blue, #4682B4; #3399CC | #3399CC; #4682B4 | #3399CC"_s;
         QTest::newRow("moved past neither end, deleted; dropped on the window; history cleared")
-            << u"4 txtHexNum:000001 Ctrl+D txtHexNum:000002 Ctrl+D txtHexNum:000003 Ctrl+D "
-               "lstPalette@0 Alt+Down Alt+Down Alt+Down Alt+Up lstPalette@0 Alt+Up Delete "
-               "drop:frmPalette:#FF6347 !cmdClearHistory"_s
+            << u"Ctrl+Shift+L 4 txtHexNum:000001 Ctrl+D txtHexNum:000002 Ctrl+D "
+               "txtHexNum:000003 Ctrl+D lstPalette@0 Alt+Down Alt+Down Alt+Down Alt+Up "
+               "lstPalette@0 Alt+Up Delete drop:frmPalette:#FF6347 !cmdClearHistory"_s
             << u"#000001; #000003; #FF6347 |  | #000003"_s;
         QTest::newRow("clicked with no panel open: the Hex panel; entered from the history")
-            << u"4 txtHexNum:4682B4 Ctrl+D 4 lstPalette@0 click 4 3 txtHTML:3399CC "
+            << u"Ctrl+Shift+L 4 txtHexNum:4682B4 Ctrl+D 4 lstPalette@0 click 4 3 txtHTML:3399CC "
                "lstHistory@1 Return"_s
             << u"#4682B4 | #4682B4; #3399CC | #4682B4"_s;
         QTest::newRow("pasted, copied, dropped on the HTML Number, each once")
-            << u"3 clip:#3399CC Ctrl+V End Ctrl+C drop:txtHTML:#FF6347"_s
+            << u"Ctrl+Shift+L 3 clip:#3399CC Ctrl+V End Ctrl+C drop:txtHTML:#FF6347"_s
             << u" | #FF6347; #FF99CC; #3399CC | #FF6347"_s;
         QTest::newRow("the catalogue patch dragged onto the RGB panel")
-            << u"2 Down drag:txtPantone 2 3 drop:fraRGB:"_s << u" | #FF5000 | #FF5000"_s;
+            << u"Ctrl+Shift+L 2 Down drag:txtPantone 2 3 drop:fraRGB:"_s
+            << u" | #FF5000 | #FF5000"_s;
         QTest::newRow("exported without an ending, imported; a text file; a damaged file")
-            << u"4 txtHexNum:4682B4 Ctrl+D lstPalette@0 file:Ctrl+Shift+S:out file:Ctrl+O:out.gpl "
-               "file:Ctrl+O:notes.txt file:Ctrl+O:bad.ase"_s
+            << u"Ctrl+Shift+L 4 txtHexNum:4682B4 Ctrl+D lstPalette@0 file:Ctrl+Shift+S:out "
+               "file:Ctrl+O:out.gpl file:Ctrl+O:notes.txt file:Ctrl+O:bad.ase"_s
             << u"#4682B4; #4682B4; #123456; #FF0000 | #4682B4 | #4682B4 | bad.ase"_s;
+        // Kept between runs (tst_palette, e2e_palette); a damaged file is reported when read.
+        QTest::newRow("damaged palette file")
+            << u"damage Ctrl+Shift+L"_s << u" |  | none | palette.gpl"_s;
     }
     void usePalette()
     {
@@ -58,21 +62,13 @@ private slots:
         TestSupport::MessageBoxWatcher watcher;
         m_folder->write(u"notes.txt"_s, "a { color: #123456; background: red }");
         m_folder->write(u"bad.ase"_s, "ASEF");
-        perform(u"Ctrl+Shift+L "_s + steps);
+        perform(steps);
         QCOMPARE(state(watcher), expected);
-    }
-    // Kept between runs (tst_palette, e2e_palette); a damaged file is reported when first read.
-    void damagedPalette()
-    {
-        QDir().mkpath(m_folder->filePath(u"user-data"_s));
-        m_folder->write(u"user-data/palette.gpl"_s, "GIMP Palette\n1 2\n");
-        TestSupport::MessageBoxWatcher watcher;
-        perform(u"Ctrl+Shift+L"_s);
-        QCOMPARE(state(watcher), u" |  | none | palette.gpl"_s);
     }
 
 private:
-    // Steps, separated by blanks ("_" stands for a blank within one): a toolbar button's number
+    // Steps, separated by blanks ("_" stands for a blank within one): "damage" damages the stored
+    // palette before it is read; a toolbar button's number
     // clicks it; "box:text" types into a read-out; "list@row" gives a list's row the focus,
     // "click" clicks it, "=text" types into the editor and presses Enter; "clip:text" puts a text
     // on the clipboard; "drag:widget" drags out of it, "drop:widget:text" drops a text on it, or
@@ -99,6 +95,9 @@ private:
                 QTest::keyClicks(QApplication::focusWidget(), step.mid(1) + u'\r');
             } else if (name.startsWith(u"txt")) {
                 type(name, text);
+            } else if (step == u"damage") {
+                QDir().mkpath(m_folder->filePath(u"user-data"_s));
+                m_folder->write(u"user-data/palette.gpl"_s, "GIMP Palette\n1 2\n");
             } else if (name == u"clip") {
                 QGuiApplication::clipboard()->setText(text);
             } else if (name == u"drag") {
