@@ -118,6 +118,7 @@ private:
                             auto *box = TestSupport::child<QLineEdit>(dialog, u"fileNameEdit"_s);
                             box->setText(path);
                             QTest::keyClick(box, Qt::Key_Return);
+                            dialog->close(); // a name it refused ends the step too
                         });
                 answer->start(10);
                 press(QKeySequence(text.section(u':', 0, 0)));
