@@ -24,7 +24,7 @@ add_color() { # starts the program; the Hex panel opens, and its colour goes int
     "$1/tintora" 2>>"$work/stderr" &
     pid=$!
     focus_window "$(wait_for_window "$caption" 60)"
-    xdotool key --clearmodifiers alt+4 sleep 0.5 key --clearmodifiers ctrl+d
+    xdotool sleep 1 key --clearmodifiers alt+4 sleep 0.5 key --clearmodifiers ctrl+d
 }
 
 # Megabytes, so that a save takes a while.
