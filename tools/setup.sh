@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
     libbenchmark-dev libx11-dev libxtst-dev libxcb1-dev jq
     liblcms2-dev libgs-common
-    xvfb xauth xdotool x11-utils x11-xserver-utils
+    xvfb xauth xdotool x11-utils x11-xserver-utils inotify-tools
     dbus dbus-session-bus-common at-spi2-core python3-pyatspi
     qt6-wayland weston python3-pil
     desktop-file-utils appstream dpkg-dev file man-db

@@ -1,5 +1,6 @@
 #include "panels/colorpanel.h"
 
+#include "widgets/colordrag.h"
 #include "widgets/colorentry.h"
 #include "widgets/controls.h"
 
@@ -30,6 +31,8 @@ constexpr NotationReadOut kNotationReadOuts[] = {
 QLineEdit *ColorPanel::addColorBox(const char *name, QRect twips, const QString &accessibleName)
 {
     m_colorBox = makeColorBox(this, QLatin1StringView(name), twips, accessibleName);
+    makeColorDragSource(m_colorBox, [this] { return color(); });
+    takeDrops(this);
     return m_colorBox;
 }
 
@@ -47,9 +50,10 @@ void ColorPanel::addReadOut(Notation notation, const ReadOutPlace &place)
     }
     caption->setWordWrap(place.wrapped);
     auto *entry = new ColorEntry(box, notation, [this](ColorValue color) {
-        takeColor(color);
+        takeTyped(color);
         return true;
     });
+    takeDrops(box);
     m_readOuts.push_back({kind.text, box, entry});
 }
 
@@ -64,8 +68,9 @@ QLineEdit *ColorPanel::addNumberBox(const QString &caption, const ReadOutPlace &
     box->setFont(defaultFont(9.75, true));
     // A text that is not the box's own number is a colour.
     auto *entry = new ColorEntry(
-        box, Notation::Unambiguous, [this](ColorValue color) { return takeColor(color); }, accepted,
+        box, Notation::Unambiguous, [this](ColorValue color) { return takeTyped(color); }, accepted,
         std::move(showNumber));
+    takeDrops(box);
     if (completer)
         entry->setCompleter(completer);
     return box;
@@ -75,6 +80,20 @@ void ColorPanel::noteTaken(const ParsedColor &parsed)
 {
     for (const ReadOut &readOut : m_readOuts)
         readOut.entry->noteTaken(parsed);
+}
+
+bool ColorPanel::takeTyped(ColorValue color)
+{
+    if (!takeColor(color))
+        return false;
+    emit colorTyped(color);
+    return true;
+}
+
+// A box that takes typing would take a dropped text into what it shows.
+void ColorPanel::takeDrops(QWidget *widget)
+{
+    makeColorDropTarget(widget, [this](ColorValue color) { emit colorDropped(color); });
 }
 
 void ColorPanel::showColor(ColorValue color)

@@ -52,11 +52,16 @@ public:
 signals:
     // The colour box shows another colour, color(): once for each change the user sees.
     void colorChanged(Tintora::ColorValue color);
+    // A colour typed into a read-out or the number box was taken.
+    void colorTyped(Tintora::ColorValue color);
+    // A colour was dropped on the panel or one of its boxes; it is the window's to give.
+    void colorDropped(Tintora::ColorValue color);
 
 protected:
     using Panel::Panel;
 
-    // The box whose back colour shows the panel's colour.
+    // The box whose back colour shows the panel's colour; a colour is dragged out of it, and the
+    // whole panel takes dropped colours.
     QLineEdit *addColorBox(const char *name, QRect twips, const QString &accessibleName);
     // A read-out of a notation beside its caption ("RGB Number", ...).
     void addReadOut(Notation notation, const ReadOutPlace &place);
@@ -84,6 +89,8 @@ private:
 
     void showNotations(std::optional<ColorValue> color, ColorValue startColor,
                        const ColorNumbers &notations);
+    bool takeTyped(ColorValue color);
+    void takeDrops(QWidget *widget);
 
     QLineEdit *m_colorBox = nullptr;
     std::vector<ReadOut> m_readOuts;

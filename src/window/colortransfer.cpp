@@ -100,8 +100,10 @@ void ColorTransfer::buildEditMenu()
     };
     for (const auto &copy : copies) {
         QAction *action = edit->addAction(copy.text, copy.keys, this, [this, format = copy.format] {
-            if (const std::optional<ColorValue> color = copiedColor())
+            if (const std::optional<ColorValue> color = copiedColor()) {
                 QGuiApplication::clipboard()->setText(format(*color));
+                emit colorCopied(*color);
+            }
         });
         action->setObjectName(QLatin1StringView(copy.name));
         m_copyActions.push_back(action);
@@ -137,12 +139,15 @@ void ColorTransfer::updateActions()
 void ColorTransfer::giveColor(ColorValue color, ColorPanel &suited)
 {
     if (auto *panel = qobject_cast<ColorPanel *>(m_window.openPanel());
-        panel && panel->takeColor(color))
+        panel && panel->takeColor(color)) {
+        emit colorGiven(color);
         return;
+    }
     // None open, or one that takes no colours (the Web Browser, the help): the suited panel opens
     // in its place, through the buttons as the user would.
     m_window.openInPlace(suited);
     suited.takeColor(color);
+    emit colorGiven(color);
 }
 
 void ColorTransfer::paste()

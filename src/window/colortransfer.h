@@ -45,6 +45,12 @@ public:
     // Empty where this desktop lets the program pick from the screen; else why not.
     QString pickRefusal() const;
 
+signals:
+    // giveColor showed a colour.
+    void colorGiven(Tintora::ColorValue color);
+    // An Edit menu entry copied the open panel's colour.
+    void colorCopied(Tintora::ColorValue color);
+
 private:
     // What Edit > Copy copies: the open colour panel's colour, or on the Web Browser panel the
     // colour last assigned there.

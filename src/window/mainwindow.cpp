@@ -12,6 +12,7 @@
 #include "window/colortoolsmenu.h"
 #include "window/colortransfer.h"
 #include "window/notationmenus.h"
+#include "window/palettekeeper.h"
 #include "window/paneltoolbar.h"
 #include "window/splashwindow.h"
 #include "window/toolwindows.h"
@@ -111,9 +112,17 @@ void MainWindow::buildPanels(QWidget *client)
         connect(panel, &ColorPanel::colorChanged, this, &MainWindow::updateCurrentColor);
     // A pasted colour suits the Hex panel, a picked one the Swatches panel.
     m_transfer = new ColorTransfer(*this, *hex, *swatches);
+    // A colour dropped on a panel comes in as every colour given from outside does.
+    for (ColorPanel *panel : colorPanels) {
+        connect(panel, &ColorPanel::colorDropped, m_transfer,
+                [this, panel](ColorValue color) { m_transfer->giveColor(color, *panel); });
+    }
     m_toolWindows = new ToolWindows(*this);
     addNotationMenus(*this, [this] { return m_pantone->nearestCatalog(); });
     addColorTools(*this, *hex, *m_browser);
+    // The palette and the history, read on first use. With no panel open, their colours go into
+    // the Hex panel, as a pasted one does.
+    new PaletteKeeper(*this, m_setup.dataFolder, colorPanels, *hex);
 }
 
 Panel *MainWindow::openPanel() const

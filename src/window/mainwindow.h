@@ -78,6 +78,8 @@ signals:
     // currentColor() has changed: a colour panel opened or closed, or the open one's colour
     // changed.
     void currentColorChanged(std::optional<Tintora::ColorValue> color);
+    // The program is about to end: what it keeps between runs is to be saved now.
+    void ending();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -11,6 +11,7 @@ namespace Tintora {
 void MainWindow::exitProgram()
 {
     m_ending = true;
+    emit ending();
     SplashWindow &farewell = splash();
     farewell.setWindowTitle(m_catalogMissing ? tr("MISSING FOLDER OR FILES!!")
                                              : tr("Thank you for usimg the Tintora Utility"));
