@@ -57,8 +57,10 @@ ColorDetailsWindow::ColorDetailsWindow(NotationSource &source, QWidget *mainWind
         auto *copy = new QPushButton(tr("Copy"), this);
         copy->setObjectName(QStringLiteral("cmdCopy") + name);
         copy->setAccessibleName(tr("Copy %1").arg(label));
-        connect(copy, &QPushButton::clicked, this,
-                [this, n] { QGuiApplication::clipboard()->setText(m_rows.at(n).text); });
+        connect(copy, &QPushButton::clicked, this, [this, n] {
+            QGuiApplication::clipboard()->setText(m_rows.at(n).text);
+            emit colorCopied(*m_color);
+        });
         grid->addWidget(caption, n, 0);
         grid->addWidget(text, n, 1);
         grid->addWidget(note, n, 2);
@@ -67,7 +69,7 @@ ColorDetailsWindow::ColorDetailsWindow(NotationSource &source, QWidget *mainWind
     }
     grid->setColumnStretch(2, 1);
     addCmykChoice(layout);
-    connect(&m_source, &NotationSource::cmykChanged, this, [this] { showColor(m_color); });
+    connect(&m_source, &NotationSource::cmykChanged, this, &ColorDetailsWindow::showRows);
 }
 
 void ColorDetailsWindow::addCmykChoice(QVBoxLayout *layout)
@@ -110,6 +112,19 @@ void ColorDetailsWindow::addCmykChoice(QVBoxLayout *layout)
 void ColorDetailsWindow::showColor(std::optional<ColorValue> color)
 {
     m_color = color;
+    // A closed window follows the colour without working out its rows (CMYK, the nearest entry).
+    if (isVisible())
+        showRows();
+}
+
+void ColorDetailsWindow::showEvent(QShowEvent *event)
+{
+    showRows();
+    ToolWindow::showEvent(event);
+}
+
+void ColorDetailsWindow::showRows()
+{
     m_noColor->setVisible(!m_color);
     m_rows = m_color ? m_source.rows(*m_color) : QList<NotationRow>();
     for (std::size_t n = 0; n < m_widgets.size(); ++n) {

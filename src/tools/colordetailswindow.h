@@ -27,8 +27,16 @@ class ColorDetailsWindow : public ToolWindow
 public:
     ColorDetailsWindow(NotationSource &source, QWidget *mainWindow);
 
-    // Shows a colour's notations, or says that there is none.
+    // Shows a colour's notations, or says that there is none; worked out only while the window
+    // shows.
     void showColor(std::optional<ColorValue> color);
+
+signals:
+    // A Copy button put a text of the colour on the clipboard.
+    void colorCopied(Tintora::ColorValue color);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     struct RowWidgets
@@ -39,6 +47,7 @@ private:
     };
 
     void addCmykChoice(QVBoxLayout *layout);
+    void showRows();
 
     NotationSource &m_source;
     std::optional<ColorValue> m_color;

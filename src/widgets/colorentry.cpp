@@ -95,13 +95,6 @@ bool ColorEntry::eventFilter(QObject *watched, QEvent *event)
             restore();
             return true;
         }
-    } else if (event->type() == QEvent::ShortcutOverride) {
-        // X11 makes Ctrl+D a second Delete key in text boxes; in these it is the window's own.
-        if (static_cast<QKeyEvent *>(event)->keyCombination()
-            == QKeyCombination(Qt::CTRL, Qt::Key_D)) {
-            event->ignore();
-            return true;
-        }
     } else if (event->type() == QEvent::FocusOut) {
         // A completion list opening below the box leaves the typing under way.
         if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)

@@ -17,7 +17,8 @@
 
 namespace Tintora {
 
-ColorTransfer::ColorTransfer(MainWindow &window, ColorPanel &pasteTarget, ColorPanel &pickTarget)
+ColorTransfer::ColorTransfer(MainWindow &window, BrowserPanel &browser, ColorPanel &pasteTarget,
+                             ColorPanel &pickTarget)
     : QObject(&window)
     , m_window(window)
     , m_pasteTarget(pasteTarget)
@@ -27,8 +28,10 @@ ColorTransfer::ColorTransfer(MainWindow &window, ColorPanel &pasteTarget, ColorP
 
     const ScreenPickSupport support = screenPickSupport();
     m_pickMethod = support.method;
-    if (m_pickMethod == ScreenPickMethod::None)
-        m_pickAction->setToolTip(support.reason);
+    if (m_pickMethod == ScreenPickMethod::None) {
+        m_pickRefusal = support.reason;
+        m_pickAction->setToolTip(m_pickRefusal);
+    }
     const auto picked = [this](ColorValue color) {
         if (const auto take = std::exchange(m_pickTake, {}))
             take(color);
@@ -54,8 +57,7 @@ ColorTransfer::ColorTransfer(MainWindow &window, ColorPanel &pasteTarget, ColorP
     // The entries follow the open panel, so that their keys do nothing where they have nothing to
     // do.
     connect(m_window.toolbar(), &PanelToolbar::buttonClick, this, &ColorTransfer::updateActions);
-    connect(window.findChild<BrowserPanel *>(), &BrowserPanel::colorAssigned, this,
-            &ColorTransfer::updateActions);
+    connect(&browser, &BrowserPanel::colorAssigned, this, &ColorTransfer::updateActions);
     updateActions();
 }
 
@@ -100,15 +102,13 @@ void ColorTransfer::buildEditMenu()
     };
     for (const auto &copy : copies) {
         QAction *action = edit->addAction(copy.text, copy.keys, this, [this, format = copy.format] {
-            if (const std::optional<ColorValue> color = copiedColor()) {
-                QGuiApplication::clipboard()->setText(format(*color));
-                emit colorCopied(*color);
-            }
+            if (const std::optional<ColorValue> color = copiedColor())
+                this->copy(format(*color), *color);
         });
         action->setObjectName(QLatin1StringView(copy.name));
         m_copyActions.push_back(action);
     }
-    edit->addSeparator();
+    m_copiesEnd = edit->addSeparator();
     m_pasteAction = edit->addAction(tr("&Paste"), QKeySequence::Paste, this, &ColorTransfer::paste);
     m_pasteAction->setObjectName(QStringLiteral("mnuEditPaste"));
     edit->addSeparator();
@@ -163,13 +163,24 @@ void ColorTransfer::paste()
         panel->noteTaken(*parsed);
 }
 
-QString ColorTransfer::pickRefusal() const
+void ColorTransfer::copy(const QString &text, ColorValue color)
 {
-    return m_pickMethod == ScreenPickMethod::None ? m_pickAction->toolTip() : QString();
+    QGuiApplication::clipboard()->setText(text);
+    emit colorCopied(color);
+}
+
+void ColorTransfer::addCopyMenu(QMenu *menu)
+{
+    m_editMenu->insertMenu(m_copiesEnd, menu);
+    m_copyActions.push_back(menu->menuAction());
+    updateActions();
 }
 
 void ColorTransfer::pickFromScreen(std::function<void(ColorValue)> take)
 {
+    // A second request while one is under way would send the first pick's colour to it.
+    if (m_screenPicker->isPicking() || (m_portalPicker && m_portalPicker->isPicking()))
+        return;
     m_pickTake = std::move(take);
     if (m_pickMethod == ScreenPickMethod::Portal) {
         // The desktop places its picker over the window that asked, where it can name it.

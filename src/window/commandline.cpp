@@ -54,6 +54,9 @@ struct Options
 
 Options::Options()
 {
+    // Qt's own options are single-dash words (-reverse, -stylesheet): read as bundles of letters
+    // they would hold -v or -h and answer instead of opening the window.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         tr("Color Conversions for Documents and Web Pages. Without options it opens its window; "
            "the options that print need no window and no display. A colour is any that a "

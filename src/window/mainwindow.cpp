@@ -111,7 +111,7 @@ void MainWindow::buildPanels(QWidget *client)
     for (ColorPanel *panel : colorPanels)
         connect(panel, &ColorPanel::colorChanged, this, &MainWindow::updateCurrentColor);
     // A pasted colour suits the Hex panel, a picked one the Swatches panel.
-    m_transfer = new ColorTransfer(*this, *hex, *swatches);
+    m_transfer = new ColorTransfer(*this, *m_browser, *hex, *swatches);
     // A colour dropped on a panel comes in as every colour given from outside does.
     for (ColorPanel *panel : colorPanels) {
         connect(panel, &ColorPanel::colorDropped, m_transfer,

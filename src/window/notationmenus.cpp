@@ -6,9 +6,7 @@
 #include "window/mainwindow.h"
 #include "window/toolwindows.h"
 
-#include <QClipboard>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QMenu>
 
 namespace Tintora {
@@ -20,40 +18,34 @@ QString tr(const char *text)
     return QCoreApplication::translate("Tintora::NotationMenus", text);
 }
 
-// After the Edit menu's own entries: the open panel's colour in each notation of the colour
-// window, with the profile and intent chosen there. The CMYK entry says why it has no numbers.
-void addCopyAs(MainWindow &window, NotationSource &source)
+// After the Edit menu's own copies: the colour they copy in each notation of the colour window,
+// with the profile and intent chosen there. The CMYK entry says why it has no numbers.
+void addCopyAs(ColorTransfer &transfer, NotationSource &source)
 {
-    QMenu *edit = window.colorTransfer().editMenu();
-    edit->addSeparator();
-    QMenu *copyAs = edit->addMenu(tr("Copy &As"));
+    auto *copyAs = new QMenu(tr("Copy &As"), transfer.editMenu());
     copyAs->setObjectName(QStringLiteral("mnuEditCopyAs"));
     copyAs->setToolTipsVisible(true);
     QAction *cmyk = nullptr;
     for (int n = 0; n <= int(ColorNotation::Catalog); ++n) {
         const auto notation = ColorNotation(n);
         QAction *action = copyAs->addAction(
-            notationRow(notation, kBlack).label, copyAs, [&window, &source, notation] {
-                const std::optional<ColorValue> color = window.currentColor();
+            notationRow(notation, kBlack).label, copyAs, [&transfer, &source, notation] {
+                const std::optional<ColorValue> color = transfer.copiedColor();
                 const QString text = color ? source.row(notation, *color).text : QString();
                 if (!text.isEmpty())
-                    QGuiApplication::clipboard()->setText(text);
+                    transfer.copy(text, *color);
             });
         action->setObjectName(QStringLiteral("mnuEditCopyAs") + notationName(notation));
         if (notation == ColorNotation::Cmyk)
             cmyk = action;
     }
-    QObject::connect(copyAs, &QMenu::aboutToShow, cmyk, [&window, &source, cmyk] {
+    QObject::connect(copyAs, &QMenu::aboutToShow, cmyk, [&transfer, &source, cmyk] {
         const NotationRow row
-            = source.row(ColorNotation::Cmyk, window.currentColor().value_or(kBlack));
+            = source.row(ColorNotation::Cmyk, transfer.copiedColor().value_or(kBlack));
         cmyk->setEnabled(!row.text.isEmpty());
         cmyk->setToolTip(row.text.isEmpty() ? row.note : QString());
     });
-    const auto follow = [copyAs](std::optional<ColorValue> color) {
-        copyAs->menuAction()->setEnabled(color.has_value());
-    };
-    QObject::connect(&window, &MainWindow::currentColorChanged, copyAs, follow);
-    follow(window.currentColor());
+    transfer.addCopyMenu(copyAs);
 }
 
 } // namespace
@@ -66,10 +58,13 @@ void addNotationMenus(MainWindow &window, std::function<CatalogNames()> catalog)
                                  auto *details = new ColorDetailsWindow(*source, &window);
                                  QObject::connect(&window, &MainWindow::currentColorChanged,
                                                   details, &ColorDetailsWindow::showColor);
+                                 QObject::connect(details, &ColorDetailsWindow::colorCopied,
+                                                  &window.colorTransfer(),
+                                                  &ColorTransfer::colorCopied);
                                  details->showColor(window.currentColor());
                                  return details;
                              });
-    addCopyAs(window, *source);
+    addCopyAs(window.colorTransfer(), *source);
 }
 
 } // namespace Tintora

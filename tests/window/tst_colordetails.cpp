@@ -104,6 +104,7 @@ private slots:
         const QTemporaryDir empty;
         NotationSource source({}, {empty.path()});
         ColorDetailsWindow details(source, m_window->window.get());
+        details.show();
         details.showColor(kWhite);
         QCOMPARE(child<QLabel>(&details, u"lblNoteCmyk"_s)->text(), CmykConverter().problem());
         QVERIFY(child<QLineEdit>(&details, u"txtNotationCmyk"_s)->text().isEmpty()

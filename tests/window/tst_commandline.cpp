@@ -41,6 +41,8 @@ private slots:
             u"No colour: \"nope\""_s);
         row("contrast without a back colour", u"--contrast|black"_s, 2, u"back colour"_s);
         row("two answers at once", u"--convert|red|--nearest|red"_s, 2, u"one of"_s);
+        row("regression: Qt's -reverse read as -v", u"-reverse|--convert|red"_s, 2,
+            u"Unknown option 'reverse'"_s);
         row("help", u"--help"_s, 0, u"--convert <color>(.|\n)+--contrast <foreground>"_s);
         row("version", u"--version"_s, 0, u"^Tintora Conversions 1.0\n$"_s);
     }

@@ -264,8 +264,8 @@ private slots:
             << 3 << u"txtRGBnum"_s << u"#3399CC"_s << u"Ctrl+C>3399CC"_s;
         QTest::newRow("a selection in a read-out copies as text")
             << 3 << u"txtRGBnum"_s << u"#3399CC"_s << u"*txtRGBnum;Ctrl+C>RGB(51,153,204)"_s;
-        QTest::newRow("regression: Copy was off on the Web Browser panel")
-            << 6 << u"cmdRGB"_s << u"#3399CC"_s << u"mnuEditCopy>000000"_s;
+        QTest::newRow("regression: Copy and Copy As were off on the Web Browser panel")
+            << 6 << u"cmdRGB"_s << u"#3399CC"_s << u"mnuEditCopy>000000;mnuEditCopyAsHex>#000000"_s;
     }
     void typeOrPaste()
     {
