@@ -53,7 +53,7 @@ ContrastSection::ContrastSection(const ColorToolsLinks &links, QWidget *parent)
     , m_passing {{{tr("AA"), kAaNormalRatio, &Contrast::aaNormal, {}, {}, {}, {}},
                   {tr("AAA"), kAaaNormalRatio, &Contrast::aaaNormal, {}, {}, {}, {}}}}
 {
-    setObjectName(QStringLiteral("contrastSection"));
+    setObjectName(QStringLiteral("fraContrast"));
     auto *grid = new QGridLayout(this);
     grid->addWidget(new QLabel(tr("Text (the open panel's colour):"), this), 0, 0);
     m_foregroundPatch

@@ -93,7 +93,7 @@ private slots:
             const auto data = way == u"drop text"
                 ? nullptr
                 : colorMimeData(toColorValue(QColor::fromString(input)));
-            QCOMPARE(drop(find(u"contrastSection"_s), data ? *data : text), shown != u"#FFFFFF");
+            QCOMPARE(drop(find(u"fraContrast"_s), data ? *data : text), shown != u"#FFFFFF");
         }
         QCOMPARE(box->text(), shown);
         const ColorValue back = toColorValue(QColor::fromString(shown));
@@ -110,7 +110,7 @@ private slots:
         openTools(1);
         // A tint, a shade, the complementary colour and the last tetradic one.
         for (int index : {0, 9, 15, 24}) {
-            auto *swatch = find<QToolButton>(u"swatch%1"_s.arg(index));
+            auto *swatch = find<QToolButton>(u"cmdSwatch%1"_s.arg(index));
             QVERIFY(swatch->isVisible());
             const QString hex = swatch->accessibleName().right(7);
             const ColorValue color = toColorValue(QColor::fromString(hex));
@@ -185,12 +185,12 @@ private:
         QTRY_COMPARE(QApplication::activeWindow(), tools);
         const Qt::Key keys[] = {Qt::Key_C, Qt::Key_T, Qt::Key_I};
         QTest::keyClick(tools, keys[tab], Qt::AltModifier);
-        QCOMPARE(find<QTabWidget>(u"colorToolsTabs"_s)->currentIndex(), tab);
+        QCOMPARE(find<QTabWidget>(u"tabColorTools"_s)->currentIndex(), tab);
     }
 
     ColorValue swatchColor(int index) const
     {
-        const QString name = find(u"swatch%1"_s.arg(index))->accessibleName();
+        const QString name = find(u"cmdSwatch%1"_s.arg(index))->accessibleName();
         return toColorValue(QColor::fromString(name.right(7)));
     }
 
