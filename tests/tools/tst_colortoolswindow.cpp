@@ -58,7 +58,8 @@ private slots:
         QVERIFY(find(u"lblContrastRatio"_s)->accessibleDescription().contains(u"4.48"_s));
     }
 
-    // The background comes typed, pasted or dropped; what is no colour leaves it as it was.
+    // The background comes typed, pasted or dropped (on the section or its box); what is no
+    // colour leaves it as it was.
     void background_data()
     {
         QTest::addColumn<QString>("way");
@@ -93,7 +94,8 @@ private slots:
             const auto data = way == u"drop text"
                 ? nullptr
                 : colorMimeData(toColorValue(QColor::fromString(input)));
-            QCOMPARE(drop(find(u"fraContrast"_s), data ? *data : text), shown != u"#FFFFFF");
+            for (QWidget *target : {find(u"fraContrast"_s), static_cast<QWidget *>(box)})
+                QCOMPARE(drop(target, data ? *data : text), shown != u"#FFFFFF");
         }
         QCOMPARE(box->text(), shown);
         const ColorValue back = toColorValue(QColor::fromString(shown));
