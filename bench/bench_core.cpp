@@ -205,8 +205,8 @@ void BM_HexScrollerWithColorTools(benchmark::State &state)
     MainWindow &window = shown().window();
     const OpenPanel open(window, 4);
     named<QAction>(window, "mnuViewColorTools")->trigger();
-    QWidget *tools = named(window, "colorTools");
-    named<QTabWidget>(window, "colorToolsTabs")->setCurrentIndex(int(state.range(0) % 3));
+    QWidget *tools = named(window, "frmColorTools");
+    named<QTabWidget>(window, "tabColorTools")->setCurrentIndex(int(state.range(0) % 3));
     if (state.range(0) == 3)
         tools->close();
     auto *bar = named<QScrollBar>(window, "hsHexGreen");

@@ -10,10 +10,10 @@
 namespace Tintora {
 
 ColorToolsWindow::ColorToolsWindow(const ColorToolsLinks &links, QWidget *mainWindow)
-    : ToolWindow(QStringLiteral("colorTools"), tr("Colour Tools"), mainWindow)
+    : ToolWindow(QStringLiteral("frmColorTools"), tr("Colour Tools"), mainWindow)
 {
     m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(QStringLiteral("colorToolsTabs"));
+    m_tabs->setObjectName(QStringLiteral("tabColorTools"));
     m_contrast = new ContrastSection(links, m_tabs);
     m_harmonies = new HarmoniesSection(links.giveColor, m_tabs);
     m_vision = new VisionSection(m_tabs);

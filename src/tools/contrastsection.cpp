@@ -1,20 +1,18 @@
 #include "tools/contrastsection.h"
 
 #include "core/apca.h"
-#include "core/colormime.h"
 #include "core/palette.h"
 #include "core/passingcolor.h"
 #include "tools/swatchbutton.h"
+#include "widgets/colordrag.h"
 #include "widgets/colorentry.h"
 #include "widgets/contrastreadout.h"
 #include "widgets/controls.h"
 
-#include <QDropEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -53,7 +51,7 @@ ContrastSection::ContrastSection(const ColorToolsLinks &links, QWidget *parent)
     , m_passing {{{tr("AA"), kAaNormalRatio, &Contrast::aaNormal, {}, {}, {}, {}},
                   {tr("AAA"), kAaaNormalRatio, &Contrast::aaaNormal, {}, {}, {}, {}}}}
 {
-    setObjectName(QStringLiteral("contrastSection"));
+    setObjectName(QStringLiteral("fraContrast"));
     auto *grid = new QGridLayout(this);
     grid->addWidget(new QLabel(tr("Text (the open panel's colour):"), this), 0, 0);
     m_foregroundPatch
@@ -76,9 +74,13 @@ ContrastSection::ContrastSection(const ColorToolsLinks &links, QWidget *parent)
         setBackground(color);
         return true;
     });
-    m_backgroundBox->installEventFilter(this);
-    setAcceptDrops(true);
-    installEventFilter(this);
+    // A colour dropped onto the section or its box is the background; text that is none is
+    // refused, and so never written into the box either.
+    const auto takeDropped = [this](ColorValue color) {
+        setBackground(color);
+    };
+    makeColorDropTarget(this, takeDropped);
+    makeColorDropTarget(m_backgroundBox, takeDropped);
 
     auto *pick = new QPushButton(tr("&Pick from Screen"), this);
     pick->setObjectName(QStringLiteral("cmdContrastPick"));
@@ -144,32 +146,6 @@ void ContrastSection::setBackground(ColorValue color)
     setTextFromStart(m_backgroundBox, hashColor(color));
     setBackColor(m_backgroundPatch, color);
     showContrast();
-}
-
-bool ContrastSection::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        // Only a colour: text that is none is not written into the box either.
-        auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (colorFromMimeData(*drag->mimeData()))
-            drag->acceptProposedAction();
-        else
-            drag->ignore();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto *drop = static_cast<QDropEvent *>(event);
-        if (const std::optional<ColorValue> color = colorFromMimeData(*drop->mimeData())) {
-            drop->acceptProposedAction();
-            setBackground(*color);
-        }
-        return true;
-    }
-    default:
-        return QWidget::eventFilter(watched, event);
-    }
 }
 
 void ContrastSection::pickBackground()

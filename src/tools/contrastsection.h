@@ -30,10 +30,6 @@ public:
     void showForeground(std::optional<ColorValue> color);
     void setBackground(ColorValue color);
 
-protected:
-    // Drops of a colour onto the section or its box set the background.
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     // A level of normal text, and the colour nearest to the text's that passes it.
     struct PassingRow

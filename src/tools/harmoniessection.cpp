@@ -30,7 +30,7 @@ std::vector<QList<Swatch>> swatchRows(ColorValue color)
 HarmoniesSection::HarmoniesSection(std::function<void(ColorValue)> giveColor, QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("harmoniesSection"));
+    setObjectName(QStringLiteral("fraHarmonies"));
     auto *layout = new QVBoxLayout(this);
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("lblHarmoniesNote"));
@@ -45,7 +45,7 @@ HarmoniesSection::HarmoniesSection(std::function<void(ColorValue)> giveColor, QW
         rows->addLayout(line);
         for (qsizetype i = 0; i < row.size(); ++i) {
             auto *button = new SwatchButton(m_swatches);
-            button->setObjectName(QStringLiteral("swatch%1").arg(m_buttons.size()));
+            button->setObjectName(QStringLiteral("cmdSwatch%1").arg(m_buttons.size()));
             connect(button, &SwatchButton::chosen, this, giveColor);
             line->addWidget(button);
             m_buttons.push_back(button);

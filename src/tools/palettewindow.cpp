@@ -58,7 +58,10 @@ PaletteWindow::PaletteWindow(PaletteModel &palette, HistoryModel &history, QWidg
     historyList->setWrapping(false);
     historyList->setMovement(QListView::Static);
     historyList->setDragDropMode(QAbstractItemView::DragOnly);
-    historyList->setFixedHeight(3 * historyList->fontMetrics().height() + 2 * 20);
+    // One row of entries, each a swatch over its name, with as much again to spare for the icon
+    // mode's margins, and a line for the scroll bar that comes once the history outgrows the width.
+    const int line = historyList->fontMetrics().height();
+    historyList->setFixedHeight(2 * (historyList->iconSize().height() + line) + line);
     auto *caption = new QLabel(tr("&History, newest first"), this);
     caption->setBuddy(historyList);
     auto *clear = new QPushButton(tr("&Clear"), this);

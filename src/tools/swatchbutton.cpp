@@ -1,14 +1,12 @@
 #include "tools/swatchbutton.h"
 
-#include "core/colormime.h"
 #include "core/palette.h"
+#include "widgets/colordrag.h"
 #include "widgets/controls.h"
 
 #include <QApplication>
-#include <QDrag>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -68,10 +66,7 @@ void SwatchButton::mouseMoveEvent(QMouseEvent *event)
     }
     // A drag is no click: the button lets go before the drag takes the mouse.
     setDown(false);
-    QDrag drag(this);
-    drag.setMimeData(colorMimeData(m_color).release());
-    drag.setPixmap(icon().pixmap(kSwatchSize));
-    drag.exec(Qt::CopyAction);
+    dragColor(this, m_color, Qt::CopyAction);
 }
 
 QLabel *makeColorPatch(QWidget *parent, const QString &name, const QString &accessibleName)

@@ -12,7 +12,7 @@ namespace Tintora {
 VisionSection::VisionSection(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("visionSection"));
+    setObjectName(QStringLiteral("fraVision"));
     m_rows = {{std::nullopt, tr("Normal colour vision")},
               {ColorVision::Protanopia, tr("Protanopia (no red cones)")},
               {ColorVision::Deuteranopia, tr("Deuteranopia (no green cones)")},

@@ -37,7 +37,7 @@ Loupe::Loupe(QWidget *parent)
               Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput
                   | Qt::WindowDoesNotAcceptFocus)
 {
-    setObjectName(QStringLiteral("loupe"));
+    setObjectName(QStringLiteral("frmLoupe"));
     setAccessibleName(tr("Magnifier"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -10,14 +10,22 @@
 
 namespace Tintora {
 
+namespace {
+
+using namespace std::chrono_literals;
+
+// How long other programs get to draw again what the loupe covered before the pixel is read.
+constexpr auto kSettlingTime = 100ms;
+
+} // namespace
+
 ScreenPicker::ScreenPicker(QWidget *grabber)
     : QObject(grabber)
     , m_grabber(grabber)
     , m_loupe(new Loupe(grabber))
 {
-    // Other programs need a moment to draw again what the loupe covered.
     m_settling.setSingleShot(true);
-    m_settling.setInterval(100);
+    m_settling.setInterval(kSettlingTime);
     connect(&m_settling, &QTimer::timeout, this, &ScreenPicker::settled);
 }
 

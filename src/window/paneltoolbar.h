@@ -10,9 +10,8 @@ namespace Tintora {
 
 // The toolbar of seven toggle picture buttons, addressed by index 1 to 7, with the keys Alt+1 to
 // Alt+7. A disabled button shows the grey version of its picture, and its tool tip says which
-// button unlocks it. A plain row rather than a
-// QToolBar: the seven buttons fill the window's width exactly, where a QToolBar's margins would
-// push the last one into an overflow menu.
+// button unlocks it. A plain row rather than a QToolBar: the seven buttons fill the window's width
+// exactly, where a QToolBar's margins would push the last one into an overflow menu.
 class PanelToolbar : public QWidget
 {
     Q_OBJECT

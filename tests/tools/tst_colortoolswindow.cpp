@@ -58,7 +58,8 @@ private slots:
         QVERIFY(find(u"lblContrastRatio"_s)->accessibleDescription().contains(u"4.48"_s));
     }
 
-    // The background comes typed, pasted or dropped; what is no colour leaves it as it was.
+    // The background comes typed, pasted or dropped (on the section or its box); what is no
+    // colour leaves it as it was.
     void background_data()
     {
         QTest::addColumn<QString>("way");
@@ -93,7 +94,8 @@ private slots:
             const auto data = way == u"drop text"
                 ? nullptr
                 : colorMimeData(toColorValue(QColor::fromString(input)));
-            QCOMPARE(drop(find(u"contrastSection"_s), data ? *data : text), shown != u"#FFFFFF");
+            for (QWidget *target : {find(u"fraContrast"_s), static_cast<QWidget *>(box)})
+                QCOMPARE(drop(target, data ? *data : text), shown != u"#FFFFFF");
         }
         QCOMPARE(box->text(), shown);
         const ColorValue back = toColorValue(QColor::fromString(shown));
@@ -110,7 +112,7 @@ private slots:
         openTools(1);
         // A tint, a shade, the complementary colour and the last tetradic one.
         for (int index : {0, 9, 15, 24}) {
-            auto *swatch = find<QToolButton>(u"swatch%1"_s.arg(index));
+            auto *swatch = find<QToolButton>(u"cmdSwatch%1"_s.arg(index));
             QVERIFY(swatch->isVisible());
             const QString hex = swatch->accessibleName().right(7);
             const ColorValue color = toColorValue(QColor::fromString(hex));
@@ -185,12 +187,12 @@ private:
         QTRY_COMPARE(QApplication::activeWindow(), tools);
         const Qt::Key keys[] = {Qt::Key_C, Qt::Key_T, Qt::Key_I};
         QTest::keyClick(tools, keys[tab], Qt::AltModifier);
-        QCOMPARE(find<QTabWidget>(u"colorToolsTabs"_s)->currentIndex(), tab);
+        QCOMPARE(find<QTabWidget>(u"tabColorTools"_s)->currentIndex(), tab);
     }
 
     ColorValue swatchColor(int index) const
     {
-        const QString name = find(u"swatch%1"_s.arg(index))->accessibleName();
+        const QString name = find(u"cmdSwatch%1"_s.arg(index))->accessibleName();
         return toColorValue(QColor::fromString(name.right(7)));
     }
 

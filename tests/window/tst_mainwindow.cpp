@@ -507,7 +507,7 @@ private slots:
                                 QString::number(pointer.y())};
         QCOMPARE(QProcess::execute(u"xdotool"_s, move), 0);
         find<QAction>(u"mnuEditPick"_s)->trigger();
-        auto *loupe = find(u"loupe"_s);
+        auto *loupe = find(u"frmLoupe"_s);
         QTRY_VERIFY(loupe->isVisible());
         QCOMPARE(loupe->accessibleDescription(), pointer.x() % 2 ? u"#FFFFFF"_s : u"#3399CC"_s);
         const qreal scale = loupe->devicePixelRatio();
