@@ -93,7 +93,8 @@ private slots:
                 if (row.notation == N::Hsv || row.notation == N::Cmyk || row.notation == N::CssName)
                     continue;
                 const auto parsed = parseColorText(
-                    row.text, row.notation == N::Decimal ? Notation::Decimal : Notation::Unambiguous);
+                    row.text,
+                    row.notation == N::Decimal ? Notation::Decimal : Notation::Unambiguous);
                 QVERIFY2(parsed == ParsedColor {color}, qPrintable(row.text));
             }
         }
