@@ -36,8 +36,12 @@ ScreenPickSupport screenPickSupport()
 {
     const bool waylandSession = qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
         || qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1StringView("wayland");
-    const ScreenPickSupport support = screenPickSupport(
-        QGuiApplication::platformName(), waylandSession, QDBusConnection::sessionBus());
+    const QString platformName = QGuiApplication::platformName();
+    // An X11 session reads the screen itself: the session bus, which costs a connection and a
+    // thread at start-up, is asked only where the portal may be needed.
+    const ScreenPickSupport support = platformName == u"xcb" && !waylandSession
+        ? ScreenPickSupport {ScreenPickMethod::Read, {}}
+        : screenPickSupport(platformName, waylandSession, QDBusConnection::sessionBus());
     const char *const how[] = {"reads the screen", "asks the desktop portal", "is disabled:"};
     qCInfo(lcScreenPicking).noquote()
         << "Pick Colour from Screen" << how[int(support.method)] << support.reason;
